@@ -1,9 +1,18 @@
 // ovss: the command-line tool of the spreadsheet engine (runs without a display).
 #include <CLI/CLI.hpp>
 
+#include "Command.h"
+
 int main(int argc, char** argv) {
     CLI::App app{"ovss - connection standards and spreadsheet engine"};
-    app.require_subcommand(0, 1);
-    CLI11_PARSE(app, argc, argv);
-    return 0;
+    app.require_subcommand(1, 1);
+    int exitCode = ovcli::kExitOk;
+    ovcli::addInfoCommand(app, exitCode);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int rc = app.exit(e);
+        return rc == 0 ? 0 : ovcli::kExitBadInput;
+    }
+    return exitCode;
 }

@@ -1,0 +1,24 @@
+// ModuleBitmaps.h - bitmap resources of the module by number. The engine hands out handles;
+// the dialog layer draws the artwork behind each number.
+#pragma once
+
+namespace ovres {
+
+// Check-box pictures of grid cells: ticked and unticked.
+constexpr int kCheckBitmapOn = 8134;
+constexpr int kCheckBitmapOff = 8136;
+
+// A loaded bitmap: which resource it came from. A null handle (id 0) means "not loaded".
+struct BitmapHandle {
+    int resourceId = 0;
+    explicit operator bool() const { return resourceId != 0; }
+    bool operator==(const BitmapHandle&) const = default;
+};
+
+// True when the module ships a bitmap with this number.
+bool hasBitmapResource(int resourceId);
+
+// Loads a bitmap resource through the module's resource chain; null when there is none.
+BitmapHandle loadBitmap(int resourceId);
+
+}  // namespace ovres

@@ -1,0 +1,90 @@
+// ModuleEntry.cpp - library attach and the host's initialisation and unload messages.
+#include "frame/ModuleEntry.h"
+
+#include <dlfcn.h>
+
+#include <string>
+
+#include "core/OvTempResourceOverride.h"
+#include "frame/ModuleState.h"
+#include "frame/host/AcrxHost.h"
+
+namespace {
+
+constexpr int kObjectArxApiVersion = 18;  // the host release the module was made for
+
+// The loaded library that holds this function: its path identifies the module instance.
+Tvx_String findModulePath() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&findModulePath), &info) == 0 || info.dli_fname == nullptr) {
+        return Tvx_String();
+    }
+    return Tvx_String::fromUtf8(info.dli_fname);
+}
+
+// Library attach: remember the module's instance for the launchers' resource switching.
+struct ModuleAttach {
+    ModuleAttach() {
+        OvTempResourceOverride::SaveDefaultResource(moduleInstanceHandle());
+    }
+    static void* moduleInstanceHandle() {
+        Dl_info info{};
+        if (dladdr(reinterpret_cast<void*>(&findModulePath), &info) == 0) {
+            return nullptr;
+        }
+        return info.dli_fbase;
+    }
+};
+const ModuleAttach gAttach;
+
+void onInitApp(void* appId) {
+    if (auto* linker = AcRxDynamicLinker::cast(acrxSysRegistry()->at(L"DynamicLinker"))) {
+        linker->unlockApplication(appId);
+        linker->registerAppMDIAware(appId);
+    }
+    ModuleState& state = moduleState();
+    state.checkBitmapOn = ovres::loadBitmap(ovres::kCheckBitmapOn);
+    state.checkBitmapOff = ovres::loadBitmap(ovres::kCheckBitmapOff);
+}
+
+void onUnloadApp() {
+    if (auto* commands =
+            AcEdCommandStack::cast(acrxSysRegistry()->at(L"ACAD_REGISTERED_COMMANDS"))) {
+        commands->removeGroup(L"TAVRIX_SS");
+    }
+    DestroyAllMacroDlgs();
+    EndDlgEditConstraints();
+}
+
+}  // namespace
+
+const Tvx_String& moduleInstancePath() {
+    static const Tvx_String path = findModulePath();
+    return path;
+}
+
+extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
+    switch (msg) {
+        case AcRx::kInitAppMsg:
+            onInitApp(appId);
+            break;
+        case AcRx::kUnloadAppMsg:
+            onUnloadApp();
+            break;
+        default:
+            break;
+    }
+    return AcRx::kRetOK;
+}
+
+extern "C" int acrxGetApiVersion() { return kObjectArxApiVersion; }
+
+extern "C" const char* ovssHostJournal() {
+    static std::string text;
+    text.clear();
+    for (const std::string& line : acrxHostJournal()) {
+        text += line;
+        text += '\n';
+    }
+    return text.c_str();
+}

@@ -1,0 +1,59 @@
+// Loads the module the way the host does (dlopen, entry point by name) and checks what the
+// module asked of the host for the initialisation and unload messages.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using EntryPoint = int (*)(int, void*);
+using JournalFn = const char* (*)();
+
+class HostLoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        handle_ = dlopen(OVSS_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(handle_, nullptr) << dlerror();
+    }
+    void TearDown() override {
+        if (handle_ != nullptr) {
+            dlclose(handle_);
+        }
+    }
+    void* symbol(const char* name) const { return dlsym(handle_, name); }
+    std::string journal() const {
+        auto fn = reinterpret_cast<JournalFn>(symbol("ovssHostJournal"));
+        return fn != nullptr ? fn() : std::string();
+    }
+    void* handle_ = nullptr;
+};
+
+TEST_F(HostLoad, InitialisationUnlocksAndRegistersMdiAwareThenUnloadRemovesTheCommandGroup) {
+    auto entry = reinterpret_cast<EntryPoint>(symbol("acrxEntryPoint"));
+    ASSERT_NE(entry, nullptr);
+    int appId = 0;
+    EXPECT_EQ(entry(1, &appId), 0);
+    EXPECT_NE(journal().find("unlockApplication\nregisterAppMDIAware\n"), std::string::npos)
+        << journal();
+    EXPECT_EQ(entry(2, &appId), 0);
+    EXPECT_NE(journal().find("removeGroup TAVRIX_SS\n"), std::string::npos) << journal();
+    EXPECT_EQ(entry(3, &appId), 0);  // other messages do nothing
+}
+
+TEST_F(HostLoad, ExportsTheApiVersionThePoolAndEveryTimer) {
+    EXPECT_NE(symbol("acrxGetApiVersion"), nullptr);
+    EXPECT_NE(symbol("gSSDlgsMgr"), nullptr);
+    for (const char* name :
+         {"gLoadFile", "gInitMapping", "gInitSSForInput", "gInitFromMacro", "gSSSGetFromMacro",
+          "gSetMacroValuelsToSS", "gSSSreplaceGenVars", "gCalcMain", "gSetToMacro",
+          "gGetFromVars", "gCalcChild", "gSetToVars", "gRegisterFuntions", "gFindDuplicates",
+          "gCalcCells", "gCalcCellSplitSymbol", "gCalcCellFindVarCell", "gCalcCellFindFunctions",
+          "gCalcCellCalcNativeFunctions", "gCalcCellCalcFunctionsPrepare",
+          "gCalcCellCalcFunctions", "gCalcCellGetVarNames", "gCalcCellGetVarCoordName",
+          "gCalcCellGetVarCoords", "gCalcCellReplaceVariables"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
+}  // namespace
