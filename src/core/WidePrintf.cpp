@@ -23,11 +23,11 @@ std::wstring pad(std::wstring text, int width, bool leftAlign) {
     return text;
 }
 
-// snprintf with a narrow spec; the decimal point is forced to "." whatever the locale.
+// snprintf with a narrow conversion; the decimal point is forced to "." whatever the locale.
 template <typename T>
-std::wstring formatNumber(const std::string& spec, T value) {
+std::wstring formatNumber(const std::string& conversion, T value) {
     char small[128];
-    int n = std::snprintf(small, sizeof(small), spec.c_str(), value);
+    int n = std::snprintf(small, sizeof(small), conversion.c_str(), value);
     std::string text;
     if (n < 0) {
         return L"";
@@ -36,7 +36,7 @@ std::wstring formatNumber(const std::string& spec, T value) {
         text.assign(small, static_cast<std::size_t>(n));
     } else {
         text.resize(static_cast<std::size_t>(n) + 1);
-        std::snprintf(text.data(), text.size(), spec.c_str(), value);
+        std::snprintf(text.data(), text.size(), conversion.c_str(), value);
         text.resize(static_cast<std::size_t>(n));
     }
     const char* point = std::localeconv()->decimal_point;
@@ -67,11 +67,11 @@ std::wstring formatWide(const wchar_t* format, va_list args) {
             out += L'%';
             continue;
         }
-        std::string spec = "%";
+        std::string conversion = "%";
         bool leftAlign = false;
         while (isFlag(*p)) {
             leftAlign = leftAlign || *p == L'-';
-            spec += static_cast<char>(*p++);
+            conversion += static_cast<char>(*p++);
         }
         int width = -1;
         if (*p == L'*') {
@@ -80,27 +80,27 @@ std::wstring formatWide(const wchar_t* format, va_list args) {
                 leftAlign = true;
                 width = -width;
             }
-            spec += std::to_string(width);
+            conversion += std::to_string(width);
             ++p;
         } else {
             while (*p >= L'0' && *p <= L'9') {
                 width = (width < 0 ? 0 : width) * 10 + (*p - L'0');
-                spec += static_cast<char>(*p++);
+                conversion += static_cast<char>(*p++);
             }
         }
         int precision = -1;
         if (*p == L'.') {
-            spec += '.';
+            conversion += '.';
             ++p;
             precision = 0;
             if (*p == L'*') {
                 precision = va_arg(args, int);
-                spec += std::to_string(precision < 0 ? 0 : precision);
+                conversion += std::to_string(precision < 0 ? 0 : precision);
                 ++p;
             } else {
                 while (*p >= L'0' && *p <= L'9') {
                     precision = precision * 10 + (*p - L'0');
-                    spec += static_cast<char>(*p++);
+                    conversion += static_cast<char>(*p++);
                 }
             }
         }
@@ -131,13 +131,13 @@ std::wstring formatWide(const wchar_t* format, va_list args) {
             case L'o': {
                 const char c = static_cast<char>(conv);
                 if (sizeT) {
-                    out += formatNumber(spec + "z" + c, va_arg(args, std::size_t));
+                    out += formatNumber(conversion + "z" + c, va_arg(args, std::size_t));
                 } else if (longs >= 2) {
-                    out += formatNumber(spec + "ll" + c, va_arg(args, long long));
+                    out += formatNumber(conversion + "ll" + c, va_arg(args, long long));
                 } else if (longs == 1) {
-                    out += formatNumber(spec + "l" + c, va_arg(args, long));
+                    out += formatNumber(conversion + "l" + c, va_arg(args, long));
                 } else {
-                    out += formatNumber(spec + c, va_arg(args, int));
+                    out += formatNumber(conversion + c, va_arg(args, int));
                 }
                 break;
             }
@@ -147,7 +147,7 @@ std::wstring formatWide(const wchar_t* format, va_list args) {
             case L'E':
             case L'g':
             case L'G':
-                out += formatNumber(spec + static_cast<char>(conv), va_arg(args, double));
+                out += formatNumber(conversion + static_cast<char>(conv), va_arg(args, double));
                 break;
             case L'p':
                 out += formatNumber(std::string("%p"), va_arg(args, void*));

@@ -81,6 +81,9 @@ public:
     struct Impl;
 
 private:
+    friend Value evaluate(const CompiledFormula& formula, EvalContext& context, int col,
+                          int row);
+
     std::unique_ptr<Impl> impl_;
 };
 
