@@ -1,0 +1,155 @@
+// Tvx_Drawing.cpp - drawing content, ids and the list of live drawings through which ids
+// resolve.
+#include "core/macro/Tvx_Drawing.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+std::atomic<std::uint64_t> gNextObjectId{0x1000};
+
+std::vector<Tvx_Drawing*>& liveDrawings() {
+    static std::vector<Tvx_Drawing*> drawings;
+    return drawings;
+}
+
+// Runs `find` on every live drawing; the first non-null answer wins.
+template <typename Find>
+auto findInOpenDrawings(Find find) -> decltype(find(*liveDrawings().front())) {
+    for (Tvx_Drawing* drawing : liveDrawings()) {
+        if (auto* found = find(*drawing)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Tvx_Drawing::Tvx_Drawing() {
+    liveDrawings().push_back(this);
+}
+
+Tvx_Drawing::~Tvx_Drawing() {
+    auto& drawings = liveDrawings();
+    drawings.erase(std::remove(drawings.begin(), drawings.end(), this), drawings.end());
+}
+
+AcDbObjectId Tvx_Drawing::newObjectId() {
+    return AcDbObjectId(gNextObjectId++);
+}
+
+const std::vector<Tvx_Drawing*>& Tvx_Drawing::openDrawings() {
+    return liveDrawings();
+}
+
+AcDbObjectId Tvx_Drawing::addProfile(Tvx_Profile profile) {
+    if (profile.id.isNull()) {
+        profile.id = newObjectId();
+    }
+    profiles_.append(profile);
+    return profile.id;
+}
+
+Tvx_DbMacro* Tvx_Drawing::addMacro(std::unique_ptr<Tvx_Macro> macro) {
+    if (macro) {
+        macro->attachGeneralVariables(&generalVariables_);
+    }
+    macros_.push_back(std::make_unique<Tvx_DbMacro>(newObjectId(), std::move(macro)));
+    return macros_.back().get();
+}
+
+Tvx_DbMacro* Tvx_Drawing::findDbMacro(const AcDbObjectId& id) const {
+    for (const auto& dbMacro : macros_) {
+        if (!id.isNull() && dbMacro->id() == id) {
+            return dbMacro.get();
+        }
+    }
+    return nullptr;
+}
+
+Tvx_Profile* Tvx_Drawing::findProfile(const AcDbObjectId& id) {
+    if (id.isNull()) {
+        return nullptr;
+    }
+    for (Tvx_Profile& profile : profiles_) {
+        if (profile.id == id) {
+            return &profile;
+        }
+    }
+    for (const auto& dbMacro : macros_) {
+        Tvx_Macro* macro = dbMacro->macroWrite();
+        for (int i = 0; macro != nullptr && i < macro->moduleCount(); ++i) {
+            if (auto* profiles = dynamic_cast<Tvx_ProfileModule*>(macro->module(i))) {
+                if (Tvx_Profile* found = profiles->findProfile(id)) {
+                    return found;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+Tvx_Cut* Tvx_Drawing::findCut(const AcDbObjectId& id, Tvx_Module** owner) {
+    for (const auto& dbMacro : macros_) {
+        Tvx_Macro* macro = dbMacro->macroWrite();
+        for (int i = 0; macro != nullptr && i < macro->moduleCount(); ++i) {
+            if (Tvx_Cut* cut = macro->module(i)->findCut(id)) {
+                if (owner != nullptr) {
+                    *owner = macro->module(i);
+                }
+                return cut;
+            }
+        }
+    }
+    return nullptr;
+}
+
+Tvx_BoltPattern* Tvx_Drawing::findPattern(const AcDbObjectId& id, Tvx_BoltModule** owner) {
+    for (const auto& dbMacro : macros_) {
+        Tvx_Macro* macro = dbMacro->macroWrite();
+        for (int i = 0; macro != nullptr && i < macro->moduleCount(); ++i) {
+            auto* bolts = dynamic_cast<Tvx_BoltModule*>(macro->module(i));
+            if (Tvx_BoltPattern* pattern = bolts ? bolts->findPattern(id) : nullptr) {
+                if (owner != nullptr) {
+                    *owner = bolts;
+                }
+                return pattern;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void Tvx_Drawing::swapContents(Tvx_Drawing& other) {
+    std::swap(generalVariables_, other.generalVariables_);
+    std::swap(profiles_, other.profiles_);
+    std::swap(macros_, other.macros_);
+    attachMacros();
+    other.attachMacros();
+}
+
+void Tvx_Drawing::attachMacros() {
+    for (const auto& dbMacro : macros_) {
+        if (Tvx_Macro* macro = dbMacro->macroWrite()) {
+            macro->attachGeneralVariables(&generalVariables_);
+        }
+    }
+}
+
+Tvx_DbMacro* openDbMacro(const AcDbObjectId& id) {
+    return findInOpenDrawings([&](Tvx_Drawing& d) { return d.findDbMacro(id); });
+}
+
+Tvx_Profile* openProfile(const AcDbObjectId& id) {
+    return findInOpenDrawings([&](Tvx_Drawing& d) { return d.findProfile(id); });
+}
+
+Tvx_Cut* openCut(const AcDbObjectId& id, Tvx_Module** owner) {
+    return findInOpenDrawings([&](Tvx_Drawing& d) { return d.findCut(id, owner); });
+}
+
+Tvx_BoltPattern* openBoltPattern(const AcDbObjectId& id, Tvx_BoltModule** owner) {
+    return findInOpenDrawings([&](Tvx_Drawing& d) { return d.findPattern(id, owner); });
+}
