@@ -1,0 +1,334 @@
+// GridRecalc.cpp - recalculation: marking the cells that depend on a change, ordering the
+// stale formulas by their dependencies and evaluating them.
+//
+// Stale formula cells are "dirty"; a dirty cell's dependents are always dirty too, so
+// marking stops at cells already marked. Computing runs Tarjan's algorithm iteratively
+// over the dirty cells reachable through references: components come out precedents
+// first, so each formula is evaluated once, after everything it reads. A component with
+// more than one cell, or a cell reading itself, is a circular chain: its cells get #VALUE!
+// and are not evaluated. No step recurses through cell values, so deep chains and cycles
+// can neither hang nor overflow the stack.
+#include <algorithm>
+#include <utility>
+
+#include "grid/Grid.h"
+
+namespace ovgrid {
+namespace {
+
+// Passes of deferred work (cells written by callbacks while formulas ran) before giving
+// up; a callback writing what its own formula reads would otherwise never settle.
+constexpr int kMaxDeferredPasses = 100;
+// Nested evaluations of one grid (a callback recalculating a cell of its own grid).
+constexpr int kMaxEvalDepth = 16;
+
+struct CurrentFrame {
+    Grid* grid = nullptr;
+    int col = 0;
+    int row = 0;
+};
+thread_local CurrentFrame tCurrent;
+
+}  // namespace
+
+// What a formula sees of the grid while it is evaluated; also makes the grid and cell
+// "current" for registered functions, restoring the outer ones when done.
+class GridEvaluator : public EvalContext {
+  public:
+    GridEvaluator(Grid& grid, int col, int row) : grid_(grid), saved_(tCurrent) {
+        tCurrent = {&grid, col, row};
+        ++grid_.evalDepth_;
+    }
+    ~GridEvaluator() override {
+        --grid_.evalDepth_;
+        tCurrent = saved_;
+    }
+    GridEvaluator(const GridEvaluator&) = delete;
+    GridEvaluator& operator=(const GridEvaluator&) = delete;
+
+    Value cellValue(int col, int row) override { return grid_.cellValue(col, row); }
+    int maxCols() const override { return grid_.maxCols_; }
+    int maxRows() const override { return grid_.maxRows_; }
+    const CustomFunction* customFunction(std::wstring_view upperName) const override {
+        return grid_.customFunction(upperName);
+    }
+
+  private:
+    Grid& grid_;
+    CurrentFrame saved_;
+};
+
+Grid* Grid::current() {
+    return tCurrent.grid;
+}
+
+bool Grid::currentCell(int& col, int& row) {
+    col = tCurrent.col;
+    row = tCurrent.row;
+    return tCurrent.grid != nullptr;
+}
+
+bool Grid::structureLocked() const {
+    return evalDepth_ > 0;
+}
+
+void Grid::markDependentsDirty(int col, int row, std::vector<CellKey>* touched) {
+    std::vector<CellKey> queue;
+    auto push = [&](CellKey k) { queue.push_back(k); };
+    dependents_.forEachDependent(col, row, push);
+    while (!queue.empty()) {
+        CellKey key = queue.back();
+        queue.pop_back();
+        auto it = cells_.find(key);
+        if (it == cells_.end() || !it->second.formula || it->second.dirty) {
+            continue;
+        }
+        it->second.dirty = true;
+        if (touched) {
+            touched->push_back(key);
+        }
+        dependents_.forEachDependent(keyCol(key), keyRow(key), push);
+    }
+}
+
+void Grid::addVolatile(std::vector<CellKey>& touched) {
+    for (CellKey key : volatileCells_) {
+        Cell& cell = cells_.at(key);
+        if (!cell.dirty) {
+            cell.dirty = true;
+            touched.push_back(key);
+            markDependentsDirty(keyCol(key), keyRow(key), &touched);
+        }
+    }
+}
+
+void Grid::contentChanged(int col, int row) {
+    std::vector<CellKey> touched;
+    markDependentsDirty(col, row, &touched);
+    if (!getBool(kPropAutoCalc)) {
+        return;
+    }
+    addVolatile(touched);
+    if (evalDepth_ > 0) {
+        pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
+        return;
+    }
+    computeDirty(touched);
+    runPendingAutoCalc();
+}
+
+void Grid::formulaChanged(CellKey key, bool recalc) {
+    std::vector<CellKey> touched{key};
+    markDependentsDirty(keyCol(key), keyRow(key), &touched);
+    bool automatic = getBool(kPropAutoCalc);
+    if (!automatic && !recalc) {
+        return;
+    }
+    if (automatic) {
+        addVolatile(touched);
+    } else {
+        touched.resize(1);  // manual: only the new formula (and what it reads) computes
+    }
+    if (evalDepth_ > 0) {
+        pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
+        return;
+    }
+    computeDirty(touched);
+    runPendingAutoCalc();
+}
+
+void Grid::runPendingAutoCalc() {
+    for (int pass = 0; pass < kMaxDeferredPasses && !pendingAuto_.empty() && evalDepth_ == 0;
+         ++pass) {
+        std::vector<CellKey> pending;
+        pending.swap(pendingAuto_);
+        computeDirty(pending);
+    }
+    if (evalDepth_ == 0) {
+        pendingAuto_.clear();
+    }
+}
+
+void Grid::evaluateCell(CellKey key) {
+    auto it = cells_.find(key);
+    if (it == cells_.end() || !it->second.formula) {
+        return;
+    }
+    // Holding the formula keeps it alive should a callback replace the cell's formula.
+    std::shared_ptr<CompiledFormula> formula = it->second.formula;
+    it->second.dirty = false;
+    int col = keyCol(key);
+    int row = keyRow(key);
+    Value result;
+    {
+        GridEvaluator context(*this, col, row);
+        result = evaluate(*formula, context, col, row);
+    }
+    // A callback may have written cells (the map may have rehashed) or this very cell.
+    it = cells_.find(key);
+    if (it != cells_.end() && it->second.formula == formula) {
+        it->second.value = std::move(result);
+    }
+}
+
+void Grid::computeDirty(const std::vector<CellKey>& targets) {
+    struct NodeInfo {
+        int index = 0;
+        int low = 0;
+        bool onStack = false;
+    };
+    struct Frame {
+        CellKey key;
+        std::vector<CellKey> precedents;
+        std::size_t next = 0;
+        bool selfLoop = false;
+    };
+    std::unordered_map<CellKey, NodeInfo> info;
+    std::vector<CellKey> sccStack;
+    std::vector<Frame> frames;
+    int counter = 0;
+
+    auto isDirtyFormula = [&](CellKey key) {
+        auto it = cells_.find(key);
+        return it != cells_.end() && it->second.formula && it->second.dirty;
+    };
+    auto push = [&](CellKey key) {
+        info[key] = {counter, counter, true};
+        ++counter;
+        sccStack.push_back(key);
+        Frame frame{key, {}, 0, false};
+        const CompiledFormula& formula = *cells_.at(key).formula;
+        auto addPrecedent = [&](CellKey p) {
+            if (p == key) {
+                frame.selfLoop = true;
+            } else {
+                frame.precedents.push_back(p);
+            }
+        };
+        formula.forEachReference([&](const CellRange& raw) {
+            int col1 = std::max(1, raw.col1), row1 = std::max(1, raw.row1);
+            int col2 = std::min(maxCols_, raw.col2), row2 = std::min(maxRows_, raw.row2);
+            if (col1 > col2 || row1 > row2) {
+                return;
+            }
+            long long area = static_cast<long long>(col2 - col1 + 1) * (row2 - row1 + 1);
+            if (area <= static_cast<long long>(formulaCells_.size())) {
+                for (int r = row1; r <= row2; ++r) {
+                    for (int c = col1; c <= col2; ++c) {
+                        CellKey k = cellKey(c, r);
+                        if (isDirtyFormula(k)) {
+                            addPrecedent(k);
+                        }
+                    }
+                }
+            } else {
+                // A large, sparse range: walk the formula cells instead of its area.
+                for (CellKey k : formulaCells_) {
+                    int c = keyCol(k), r = keyRow(k);
+                    if (c >= col1 && c <= col2 && r >= row1 && r <= row2 && isDirtyFormula(k)) {
+                        addPrecedent(k);
+                    }
+                }
+            }
+        });
+        frames.push_back(std::move(frame));
+    };
+
+    for (CellKey target : targets) {
+        if (info.count(target) || !isDirtyFormula(target)) {
+            continue;
+        }
+        push(target);
+        while (!frames.empty()) {
+            Frame& top = frames.back();
+            if (top.next < top.precedents.size()) {
+                CellKey w = top.precedents[top.next++];
+                auto found = info.find(w);
+                if (found == info.end()) {
+                    if (isDirtyFormula(w)) {
+                        push(w);  // invalidates `top`
+                    }
+                } else if (found->second.onStack) {
+                    NodeInfo& v = info[top.key];
+                    v.low = std::min(v.low, found->second.index);
+                }
+                continue;
+            }
+            CellKey v = top.key;
+            bool selfLoop = top.selfLoop;
+            frames.pop_back();
+            NodeInfo& vi = info[v];
+            if (!frames.empty()) {
+                NodeInfo& parent = info[frames.back().key];
+                parent.low = std::min(parent.low, vi.low);
+            }
+            if (vi.low != vi.index) {
+                continue;
+            }
+            // v is the root of a component: pop it.
+            std::vector<CellKey> component;
+            while (true) {
+                CellKey k = sccStack.back();
+                sccStack.pop_back();
+                info[k].onStack = false;
+                component.push_back(k);
+                if (k == v) {
+                    break;
+                }
+            }
+            if (component.size() == 1 && !selfLoop) {
+                evaluateCell(v);
+            } else {
+                for (CellKey k : component) {
+                    auto it = cells_.find(k);
+                    if (it != cells_.end() && it->second.formula) {
+                        it->second.value = Value::fromError(ErrorCode::Value);
+                        it->second.dirty = false;
+                    }
+                }
+            }
+        }
+    }
+}
+
+bool Grid::recalculateAll() {
+    if (evalDepth_ > 0) {
+        return false;
+    }
+    std::vector<CellKey> all(formulaCells_.begin(), formulaCells_.end());
+    // Row by row, so that independent formulas compute in reading order.
+    std::sort(all.begin(), all.end());
+    for (CellKey k : all) {
+        cells_.at(k).dirty = true;
+    }
+    computeDirty(all);
+    runPendingAutoCalc();
+    return true;
+}
+
+bool Grid::reCalcCell(int col, int row) {
+    if (!toInternal(col, row) || evalDepth_ >= kMaxEvalDepth) {
+        return false;
+    }
+    CellKey key = cellKey(col, row);
+    auto it = cells_.find(key);
+    if (it == cells_.end() || !it->second.formula) {
+        return false;
+    }
+    if (evalDepth_ > 0) {
+        // Asked from inside an evaluation: compute this one cell with what it reads now.
+        evaluateCell(key);
+        return true;
+    }
+    it->second.dirty = true;
+    std::vector<CellKey> touched{key};
+    markDependentsDirty(col, row, &touched);
+    if (!getBool(kPropAutoCalc)) {
+        touched.resize(1);
+    }
+    computeDirty(touched);
+    runPendingAutoCalc();
+    return true;
+}
+
+}  // namespace ovgrid

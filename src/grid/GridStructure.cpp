@@ -1,0 +1,481 @@
+// GridStructure.cpp - edits of the sheet's structure: inserting and deleting rows and
+// columns, copying and moving blocks, the clipboard and reset. Formulas are adjusted so
+// that they keep reading the cells they read before.
+#include <algorithm>
+#include <optional>
+
+#include "grid/Delimited.h"
+#include "grid/Grid.h"
+
+namespace ovgrid {
+namespace {
+
+std::wstring gClipboard;  // the process's clipboard, shared by every grid
+
+// One insertion or deletion along one axis.
+struct AxisEdit {
+    int at = 0;
+    int count = 0;
+    bool insert = true;
+
+    // The index after the edit, or nothing for a deleted index.
+    std::optional<int> map(int index) const {
+        if (index < at) {
+            return index;
+        }
+        if (insert) {
+            return index + count;
+        }
+        if (index < at + count) {
+            return std::nullopt;
+        }
+        return index - count;
+    }
+    // A span's extent [first, last] after the edit; nothing when it vanished.
+    std::optional<std::pair<int, int>> mapExtent(int first, int last) const {
+        if (insert) {
+            if (first >= at) {
+                return std::pair{first + count, last + count};
+            }
+            return std::pair{first, last >= at ? last + count : last};
+        }
+        int newFirst = first < at ? first : (first >= at + count ? first - count : at);
+        int newLast = last < at ? last : (last >= at + count ? last - count : at - 1);
+        if (newLast < newFirst) {
+            return std::nullopt;
+        }
+        return std::pair{newFirst, newLast};
+    }
+};
+
+template <typename T>
+std::map<int, T> remapAxis(const std::map<int, T>& values, const AxisEdit& edit, int limit) {
+    std::map<int, T> out;
+    for (const auto& [index, value] : values) {
+        if (index == 0) {
+            out.emplace(0, value);  // the header keeps its place
+        } else if (auto moved = edit.map(index); moved && *moved <= limit) {
+            out.emplace(*moved, value);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+template <typename Remap>
+void Grid::remapCells(Remap remap) {
+    std::unordered_map<CellKey, Cell> moved;
+    moved.reserve(cells_.size());
+    for (auto& [key, cell] : cells_) {
+        int c = keyCol(key), r = keyRow(key);
+        if (remap(c, r)) {
+            moved.emplace(cellKey(c, r), std::move(cell));
+        }
+    }
+    cells_ = std::move(moved);
+}
+
+namespace {
+
+// Adjusts every formula for an edit; a formula shared with a running evaluation is
+// copied first so that the evaluation keeps its own.
+template <typename Adjust>
+void adjustFormulas(std::unordered_map<CellKey, Cell>& cells, Adjust adjust) {
+    for (auto& [key, cell] : cells) {
+        if (!cell.formula) {
+            continue;
+        }
+        if (cell.formula.use_count() > 1) {
+            cell.formula = std::make_shared<CompiledFormula>(*cell.formula);
+        }
+        adjust(*cell.formula, keyCol(key), keyRow(key));
+        cell.dirty = true;
+    }
+}
+
+}  // namespace
+
+bool Grid::insertRows(int row, int count) {
+    row = toInternalIndex(row);
+    if (structureLocked() || row < 1 || row > maxRows_ + 1 || count < 1 || count > kMaxGridRows) {
+        return false;
+    }
+    AxisEdit edit{row, count, true};
+    adjustFormulas(cells_,
+                   [&](CompiledFormula& f, int c, int r) { f.insertRows(row, count, c, r); });
+    remapCells([&](int&, int& r) {
+        if (r == 0) {
+            return true;
+        }
+        r = *edit.map(r);
+        return r <= maxRows_;
+    });
+    rowHeights_ = remapAxis(rowHeights_, edit, maxRows_);
+    std::set<int> hidden;
+    for (int r : hiddenRows_) {
+        if (int moved = *edit.map(r); moved <= maxRows_) {
+            hidden.insert(moved);
+        }
+    }
+    hiddenRows_ = std::move(hidden);
+    for (Span& s : spans_) {
+        if (s.row == 0) {
+            continue;
+        }
+        auto ext = *edit.mapExtent(s.row, s.row + s.rows - 1);
+        s.row = ext.first;
+        s.rows = ext.second - ext.first + 1;
+    }
+    dropCellsOutside();
+    rebuildDependencies();
+    recalcAfterStructureEdit();
+    return true;
+}
+
+bool Grid::deleteRows(int row, int count) {
+    row = toInternalIndex(row);
+    if (structureLocked() || row < 1 || row > maxRows_ || count < 1) {
+        return false;
+    }
+    count = std::min(count, maxRows_ - row + 1);
+    AxisEdit edit{row, count, false};
+    adjustFormulas(cells_,
+                   [&](CompiledFormula& f, int c, int r) { f.deleteRows(row, count, c, r); });
+    remapCells([&](int&, int& r) {
+        if (r == 0) {
+            return true;
+        }
+        auto moved = edit.map(r);
+        if (!moved) {
+            return false;
+        }
+        r = *moved;
+        return true;
+    });
+    rowHeights_ = remapAxis(rowHeights_, edit, maxRows_);
+    std::set<int> hidden;
+    for (int r : hiddenRows_) {
+        if (auto moved = edit.map(r)) {
+            hidden.insert(*moved);
+        }
+    }
+    hiddenRows_ = std::move(hidden);
+    std::vector<Span> spans;
+    for (Span s : spans_) {
+        if (s.row != 0) {
+            auto ext = edit.mapExtent(s.row, s.row + s.rows - 1);
+            if (!ext) {
+                continue;
+            }
+            s.row = ext->first;
+            s.rows = ext->second - ext->first + 1;
+        }
+        spans.push_back(s);
+    }
+    spans_ = std::move(spans);
+    rebuildDependencies();
+    recalcAfterStructureEdit();
+    return true;
+}
+
+bool Grid::insertCols(int col, int count) {
+    col = toInternalIndex(col);
+    if (structureLocked() || col < 1 || col > maxCols_ + 1 || count < 1 || count > kMaxGridCols) {
+        return false;
+    }
+    AxisEdit edit{col, count, true};
+    adjustFormulas(cells_,
+                   [&](CompiledFormula& f, int c, int r) { f.insertCols(col, count, c, r); });
+    remapCells([&](int& c, int&) {
+        if (c == 0) {
+            return true;
+        }
+        c = *edit.map(c);
+        return c <= maxCols_;
+    });
+    colWidths_ = remapAxis(colWidths_, edit, maxCols_);
+    for (Span& s : spans_) {
+        if (s.col == 0) {
+            continue;
+        }
+        auto ext = *edit.mapExtent(s.col, s.col + s.cols - 1);
+        s.col = ext.first;
+        s.cols = ext.second - ext.first + 1;
+    }
+    dropCellsOutside();
+    rebuildDependencies();
+    recalcAfterStructureEdit();
+    return true;
+}
+
+bool Grid::deleteCols(int col, int count) {
+    col = toInternalIndex(col);
+    if (structureLocked() || col < 1 || col > maxCols_ || count < 1) {
+        return false;
+    }
+    count = std::min(count, maxCols_ - col + 1);
+    AxisEdit edit{col, count, false};
+    adjustFormulas(cells_,
+                   [&](CompiledFormula& f, int c, int r) { f.deleteCols(col, count, c, r); });
+    remapCells([&](int& c, int&) {
+        if (c == 0) {
+            return true;
+        }
+        auto moved = edit.map(c);
+        if (!moved) {
+            return false;
+        }
+        c = *moved;
+        return true;
+    });
+    colWidths_ = remapAxis(colWidths_, edit, maxCols_);
+    std::vector<Span> spans;
+    for (Span s : spans_) {
+        if (s.col != 0) {
+            auto ext = edit.mapExtent(s.col, s.col + s.cols - 1);
+            if (!ext) {
+                continue;
+            }
+            s.col = ext->first;
+            s.cols = ext->second - ext->first + 1;
+        }
+        spans.push_back(s);
+    }
+    spans_ = std::move(spans);
+    rebuildDependencies();
+    recalcAfterStructureEdit();
+    return true;
+}
+
+bool Grid::copyRange(int col1, int row1, int col2, int row2, int targetCol, int targetRow) {
+    if (structureLocked() || !toInternalRange(col1, row1, col2, row2)) {
+        return false;
+    }
+    targetCol = toInternalIndex(targetCol);
+    targetRow = toInternalIndex(targetRow);
+    if (targetCol < 0 || targetRow < 0 || targetCol > maxCols_ || targetRow > maxRows_) {
+        return false;
+    }
+    {
+        // Snapshot first: source and target may overlap.
+        std::vector<std::pair<CellKey, Cell>> blockCells;
+        for (const auto& [key, cell] : cells_) {
+            int c = keyCol(key), r = keyRow(key);
+            if (c >= col1 && c <= col2 && r >= row1 && r <= row2) {
+                blockCells.emplace_back(key, cell);
+            }
+        }
+        int dCol = targetCol - col1, dRow = targetRow - row1;
+        int lastCol = std::min(maxCols_, col2 + dCol), lastRow = std::min(maxRows_, row2 + dRow);
+        std::vector<CellKey> changed;
+        // Empty the target block, then place the copies.
+        for (auto it = cells_.begin(); it != cells_.end();) {
+            int c = keyCol(it->first), r = keyRow(it->first);
+            if (c >= targetCol && c <= lastCol && r >= targetRow && r <= lastRow) {
+                dropFormula(it->first, it->second);
+                changed.push_back(it->first);
+                it = cells_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        for (auto& [key, cell] : blockCells) {
+            int c = keyCol(key) + dCol, r = keyRow(key) + dRow;
+            if (c > lastCol || r > lastRow) {
+                continue;
+            }
+            CellKey target = cellKey(c, r);
+            std::shared_ptr<CompiledFormula> formula;
+            if (cell.formula && c > 0 && r > 0) {
+                formula = std::make_shared<CompiledFormula>(cell.formula->copiedBy(dCol, dRow));
+            }
+            cell.formula.reset();
+            Cell& placed = cells_[target] = std::move(cell);
+            if (formula) {
+                attachFormula(target, placed, std::move(formula));
+                placed.dirty = true;
+            }
+            changed.push_back(target);
+        }
+        for (const Span& s : std::vector<Span>(spans_)) {
+            if (s.col >= col1 && s.col <= col2 && s.row >= row1 && s.row <= row2 &&
+                (dCol != 0 || dRow != 0)) {
+                addCellSpan(s.col + dCol, s.row + dRow, s.cols, s.rows);
+            }
+        }
+        settleChanges(changed);
+        return true;
+    }
+}
+
+bool Grid::moveRange(int col1, int row1, int col2, int row2, int targetCol, int targetRow) {
+    if (structureLocked() || !toInternalRange(col1, row1, col2, row2)) {
+        return false;
+    }
+    targetCol = toInternalIndex(targetCol);
+    targetRow = toInternalIndex(targetRow);
+    if (targetCol < 0 || targetRow < 0 || targetCol > maxCols_ || targetRow > maxRows_) {
+        return false;
+    }
+    int dCol = targetCol - col1, dRow = targetRow - row1;
+    int lastCol = std::min(maxCols_, col2 + dCol), lastRow = std::min(maxRows_, row2 + dRow);
+    std::vector<std::pair<CellKey, Cell>> block;
+    std::vector<CellKey> changed;
+    auto inSource = [&](int c, int r) { return c >= col1 && c <= col2 && r >= row1 && r <= row2; };
+    auto inTarget = [&](int c, int r) {
+        return c >= targetCol && c <= lastCol && r >= targetRow && r <= lastRow;
+    };
+    for (auto it = cells_.begin(); it != cells_.end();) {
+        int c = keyCol(it->first), r = keyRow(it->first);
+        bool source = inSource(c, r);
+        if (source || inTarget(c, r)) {
+            // A moved formula reads the same cells from its new place: rebuild it from its
+            // text as it reads at the old place (A1 names absolute positions).
+            if (source && it->second.formula && c + dCol > 0 && r + dRow > 0) {
+                std::wstring text = it->second.formula->toText(RefStyle::A1, c, r);
+                dropFormula(it->first, it->second);
+                auto compiled = CompiledFormula::compile(text, RefStyle::A1, c + dCol, r + dRow);
+                if (compiled) {
+                    it->second.formula = std::make_shared<CompiledFormula>(std::move(*compiled));
+                }
+            } else {
+                dropFormula(it->first, it->second);
+            }
+            changed.push_back(it->first);
+            if (source) {
+                block.emplace_back(it->first, std::move(it->second));
+            }
+            it = cells_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (auto& [key, cell] : block) {
+        int c = keyCol(key) + dCol, r = keyRow(key) + dRow;
+        if (c > lastCol || r > lastRow) {
+            continue;
+        }
+        CellKey target = cellKey(c, r);
+        std::shared_ptr<CompiledFormula> formula = std::move(cell.formula);
+        Cell& placed = cells_[target] = std::move(cell);
+        if (formula) {
+            attachFormula(target, placed, std::move(formula));
+            placed.dirty = true;
+        }
+        changed.push_back(target);
+    }
+    std::vector<Span> movedSpans;
+    std::erase_if(spans_, [&](const Span& s) {
+        if (inSource(s.col, s.row)) {
+            movedSpans.push_back(s);
+            return true;
+        }
+        return false;
+    });
+    for (const Span& s : movedSpans) {
+        addCellSpan(s.col + dCol, s.row + dRow, s.cols, s.rows);
+    }
+    settleChanges(changed);
+    return true;
+}
+
+void Grid::recalcAfterStructureEdit() {
+    if (getBool(kPropAutoCalc)) {
+        recalculateAll();
+    }
+}
+
+void Grid::settleChanges(const std::vector<CellKey>& changed) {
+    std::vector<CellKey> touched;
+    for (CellKey key : changed) {
+        auto it = cells_.find(key);
+        if (it != cells_.end() && it->second.formula) {
+            it->second.dirty = true;
+            touched.push_back(key);
+        }
+        markDependentsDirty(keyCol(key), keyRow(key), &touched);
+    }
+    if (!getBool(kPropAutoCalc)) {
+        return;
+    }
+    addVolatile(touched);
+    computeDirty(touched);
+    runPendingAutoCalc();
+}
+
+// --- clipboard
+
+std::wstring Grid::clipboardText() {
+    return gClipboard;
+}
+void Grid::setClipboardText(std::wstring text) {
+    gClipboard = std::move(text);
+}
+
+bool Grid::clipboardCopy() {
+    int col1 = 0, row1 = 0, col2 = 0, row2 = 0;
+    if (!getSelectedBlock(col1, row1, col2, row2)) {
+        if (!getActiveCell(col1, row1)) {
+            return false;
+        }
+        col2 = col1;
+        row2 = row1;
+    }
+    if (col1 < 0)
+        col1 = 1;
+    if (row1 < 0)
+        row1 = 1;
+    if (col2 < 0)
+        col2 = maxCols_;
+    if (row2 < 0)
+        row2 = maxRows_;
+    if (!toInternalRange(col1, row1, col2, row2) || col1 < 1 || row1 < 1) {
+        return false;
+    }
+    TextTable rows;
+    for (int r = row1; r <= row2; ++r) {
+        auto& row = rows.emplace_back();
+        for (int c = col1; c <= col2; ++c) {
+            row.push_back(readText(c, r, ReadMode::Data));
+        }
+    }
+    gClipboard = joinDelimited(rows, L'\t');
+    return true;
+}
+
+bool Grid::clipboardPaste() {
+    int col = 0, row = 0, col2 = 0, row2 = 0;
+    if (getSelectedBlock(col, row, col2, row2)) {
+        col = std::max(col, 1);
+        row = std::max(row, 1);
+    } else if (!getActiveCell(col, row)) {
+        return false;
+    }
+    TextTable rows;
+    if (!splitDelimited(gClipboard, L'\t', rows, nullptr)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t j = 0; j < rows[i].size(); ++j) {
+            long long c = col + static_cast<long long>(j), r = row + static_cast<long long>(i);
+            if (c <= maxCols_ && r <= maxRows_) {
+                setData(static_cast<int>(c), static_cast<int>(r), rows[i][j]);
+            }
+        }
+    }
+    return true;
+}
+
+void Grid::reset() {
+    if (structureLocked()) {
+        return;
+    }
+    Grid fresh;
+    fresh.functions_ = std::move(functions_);
+    fresh.metrics_ = metrics_;
+    fresh.owner_ = owner_;
+    *this = std::move(fresh);
+}
+
+}  // namespace ovgrid

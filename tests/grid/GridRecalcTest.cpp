@@ -1,0 +1,178 @@
+// Recalculation: automatic and manual modes, dependency order, circular references,
+// registered functions and the current grid during evaluation.
+#include <gtest/gtest.h>
+
+#include "grid/Grid.h"
+
+using namespace ovgrid;
+
+namespace {
+
+std::wstring value(const Grid& g, int col, int row) {
+    std::wstring out;
+    g.getValue(col, row, out);
+    return out;
+}
+
+Grid sheet(bool automatic) {
+    Grid g;
+    g.setMaxCols(10);
+    g.setMaxRows(200);
+    g.setBool(kPropAutoCalc, automatic);
+    return g;
+}
+
+}  // namespace
+
+TEST(GridRecalc, AutomaticRecomputesDependentsInOrder) {
+    Grid g = sheet(true);
+    g.setValue(1, 1, L"2");
+    g.setFormula(2, 1, L"A1*10", false);
+    g.setFormula(3, 1, L"B1+A1", false);  // reads A1 directly and through B1
+    g.setFormula(4, 1, L"SUM(A1:C1)", false);
+    EXPECT_EQ(value(g, 3, 1), L"22");
+    g.setValue(1, 1, L"3");
+    EXPECT_EQ(value(g, 2, 1), L"30");
+    EXPECT_EQ(value(g, 3, 1), L"33");
+    EXPECT_EQ(value(g, 4, 1), L"66");
+}
+
+TEST(GridRecalc, ManualComputesOnlyWhenAsked) {
+    Grid g = sheet(false);
+    g.setValue(1, 1, L"2");
+    g.setFormula(2, 1, L"A1+1", false);
+    EXPECT_EQ(value(g, 2, 1), L"");
+    g.setFormula(2, 1, L"A1+1", true);
+    EXPECT_EQ(value(g, 2, 1), L"3");
+    g.setValue(1, 1, L"5");
+    EXPECT_EQ(value(g, 2, 1), L"3");  // stale until asked
+    ASSERT_TRUE(g.reCalcCell(2, 1));
+    EXPECT_EQ(value(g, 2, 1), L"6");
+    g.setFormula(3, 1, L"B1*2", true);
+    g.setValue(1, 1, L"0");
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 3, 1), L"2");
+}
+
+TEST(GridRecalc, RecalcCellBringsStalePrecedentsUpToDate) {
+    Grid g = sheet(false);
+    g.setValue(1, 1, L"1");
+    g.setFormula(1, 2, L"A1+1", true);
+    g.setFormula(1, 3, L"A2+1", true);
+    g.setValue(1, 1, L"10");
+    g.reCalcCell(1, 3);
+    EXPECT_EQ(value(g, 1, 3), L"12");
+}
+
+TEST(GridRecalc, LongChainsDoNotRecurse) {
+    Grid g;
+    g.setMaxCols(1);
+    g.setMaxRows(100000);
+    g.setBool(kPropAutoCalc, false);
+    g.setValue(1, 1, L"0");
+    for (int r = 2; r <= 100000; ++r) {
+        g.setFormula(1, r, L"A" + std::to_wstring(r - 1) + L"+1", false);
+    }
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 1, 100000), L"99999");
+    g.setBool(kPropAutoCalc, true);
+    g.setValue(1, 1, L"1");
+    EXPECT_EQ(value(g, 1, 100000), L"100000");
+}
+
+TEST(GridRecalc, CircularReferencesGiveAnErrorNotAHang) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, const wchar_t*>> formulas;  // row in column 1
+        std::vector<std::pair<int, const wchar_t*>> expected;
+    };
+    const Case cases[] = {
+        {"self", {{1, L"A1+1"}}, {{1, L"#VALUE!"}}},
+        {"pair", {{1, L"A2"}, {2, L"A1"}}, {{1, L"#VALUE!"}, {2, L"#VALUE!"}}},
+        {"downstream", {{1, L"A2"}, {2, L"A1"}, {3, L"A1*2"}}, {{3, L"#VALUE!"}}},
+        {"range", {{1, L"SUM(A1:A3)"}, {4, L"5"}}, {{1, L"#VALUE!"}, {4, L"5"}}},
+    };
+    for (bool automatic : {true, false}) {
+        for (const Case& c : cases) {
+            Grid g = sheet(automatic);
+            for (auto [row, text] : c.formulas) {
+                g.setFormula(1, row, text, true);
+            }
+            g.recalculateAll();
+            for (auto [row, expected] : c.expected) {
+                EXPECT_EQ(value(g, 1, row), expected) << c.name << " auto " << automatic;
+            }
+        }
+    }
+}
+
+TEST(GridRecalc, BreakingACycleRecovers) {
+    Grid g = sheet(true);
+    g.setFormula(1, 1, L"A2", false);
+    g.setFormula(1, 2, L"A1", false);
+    EXPECT_EQ(value(g, 1, 1), L"#VALUE!");
+    g.setValue(1, 2, L"7");
+    EXPECT_EQ(value(g, 1, 1), L"7");
+}
+
+namespace {
+
+bool twice(SSValue* result, SSValue* args, int count) {
+    if (count != 1 || args[0].status != SS_VALUE_STATUS_OK) {
+        return false;
+    }
+    result->status = SS_VALUE_STATUS_OK;
+    result->type = SS_VALUE_TYPE_DOUBLE;
+    result->dValue = 2 * (args[0].type == SS_VALUE_TYPE_LONG ? args[0].lValue : args[0].dValue);
+    return true;
+}
+
+// Writes the current cell's coordinates into column 5 of the current grid.
+bool whereAmI(SSValue* result, SSValue*, int) {
+    int col = 0, row = 0;
+    Grid* grid = Grid::current();
+    if (!grid || !Grid::currentCell(col, row)) {
+        return false;
+    }
+    grid->setValue(5, row, std::to_wstring(col) + L"," + std::to_wstring(row));
+    result->status = SS_VALUE_STATUS_OK;
+    result->type = SS_VALUE_TYPE_LONG;
+    result->lValue = row;
+    return true;
+}
+
+}  // namespace
+
+TEST(GridRecalc, CustomFunctionsAndCurrentCell) {
+    Grid g = sheet(true);
+    ASSERT_TRUE(g.addCustomFunctionExt(L"twice", 1, 1, twice, 0));
+    ASSERT_TRUE(g.addCustomFunctionExt(L"WHEREAMI", 0, 0, whereAmI, 0));
+    EXPECT_NE(g.customFunction(L"TWICE"), nullptr);
+    g.setFormula(1, 1, L"TWICE(21)", false);
+    EXPECT_EQ(value(g, 1, 1), L"42");
+    g.setFormula(2, 3, L"WHEREAMI()", false);
+    EXPECT_EQ(value(g, 2, 3), L"3");
+    EXPECT_EQ(value(g, 5, 3), L"2,3");
+    EXPECT_EQ(Grid::current(), nullptr);
+    g.setFormula(1, 2, L"NOSUCH(1)", true);
+    EXPECT_EQ(value(g, 1, 2), L"#NAME?");
+}
+
+TEST(GridRecalc, BlockOfRangeFormulasUpdatesFromOneChange) {
+    Grid g;
+    g.setMaxCols(20);
+    g.setMaxRows(60);
+    for (int c = 1; c <= 20; ++c) {
+        g.setCellNumber(c, 1, 1);
+    }
+    for (int r = 2; r <= 60; ++r) {
+        for (int c = 1; c <= 20; ++c) {
+            g.setFormula(
+                c, r, L"SUM(A" + std::to_wstring(r - 1) + L":T" + std::to_wstring(r - 1) + L")/20",
+                false);
+        }
+    }
+    EXPECT_EQ(value(g, 7, 60), L"1");
+    g.setCellNumber(1, 1, 21);  // row 2 averages 2, and so on
+    EXPECT_EQ(value(g, 20, 60), L"2");
+}
