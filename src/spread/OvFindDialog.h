@@ -1,0 +1,26 @@
+// OvFindDialog.h - what the grid needs of its modeless find/replace dialog, and the factory
+// the dialog layer installs to make one. Without a factory F3 and F5 open nothing.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "core/Tvx_String.h"
+
+class Tvx_Spread;
+
+class OvFindDialog {
+  public:
+    virtual ~OvFindDialog() = default;
+    virtual void show() = 0;
+    virtual Tvx_String findWhat() const = 0;
+    virtual Tvx_String replaceWith() const = 0;
+    // True when a cell matches by containing the text, false when it must equal it.
+    virtual bool matchSubstring() const = 0;
+};
+
+using OvFindDialogFactory = std::function<std::unique_ptr<OvFindDialog>(Tvx_Spread& owner)>;
+
+// Installs the factory (an empty one removes it); returns the previous one.
+OvFindDialogFactory setFindDialogFactory(OvFindDialogFactory factory);
+const OvFindDialogFactory& findDialogFactory();

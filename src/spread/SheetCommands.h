@@ -1,0 +1,25 @@
+// SheetCommands.h - the grid jobs of the ovss tool (convert, eval, read), written against
+// streams so that the tool and the tests run the same code. Each returns the process exit
+// code: 0 done, 1 the job failed, 2 bad input; messages go to `err`, nothing partial is written.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace ovsheet {
+
+enum CommandStatus : int { kCommandOk = 0, kCommandFailed = 1, kCommandBadInput = 2 };
+
+// Loads `in` and saves it as `out`, each in the format of its extension (.ovs, .csv, .tsv).
+int convertSheet(const std::filesystem::path& in, const std::filesystem::path& out,
+                 std::ostream& err);
+// Loads the sheet, recalculates it and prints "A1<TAB>value" for every non-empty cell in
+// reading order, or for the named cells ("B3") in the order given.
+int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>& cells,
+              std::ostream& out, std::ostream& err);
+// Prints the column header texts, then every row in data mode, as tab-separated lines.
+int readSheet(const std::filesystem::path& sheet, std::ostream& out, std::ostream& err);
+
+}  // namespace ovsheet

@@ -1,0 +1,92 @@
+// The convert, eval and read jobs of the command-line tool, on real files.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "spread/SheetCommands.h"
+
+namespace fs = std::filesystem;
+using namespace ovsheet;
+
+namespace {
+
+class SheetCommandsTest : public ::testing::Test {
+  protected:
+    SheetCommandsTest() {
+        dir = fs::temp_directory_path() /
+              ("ovss-spread-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~SheetCommandsTest() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    fs::path write(const char* name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        return dir / name;
+    }
+    static std::string readAll(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path dir;
+    std::ostringstream out, err;
+};
+
+}  // namespace
+
+TEST_F(SheetCommandsTest, ConvertRoundTripsThroughTheGridFormat) {
+    const fs::path csv = write("in.csv", "2,3,=A1*B1\n\"a,b\",x,=C1+1\n");
+    ASSERT_EQ(convertSheet(csv, dir / "mid.ovs", err), kCommandOk) << err.str();
+    ASSERT_EQ(convertSheet(dir / "mid.ovs", dir / "out.tsv", err), kCommandOk) << err.str();
+    EXPECT_NE(readAll(dir / "out.tsv").find("=A1*B1"), std::string::npos);
+    ASSERT_EQ(evalSheet(dir / "out.tsv", {}, out, err), kCommandOk) << err.str();
+    EXPECT_EQ(out.str(), "A1\t2\nB1\t3\nC1\t6\nA2\ta,b\nB2\tx\nC2\t7\n");
+}
+
+TEST_F(SheetCommandsTest, EvalPrintsNamedCellsInTheOrderGiven) {
+    const fs::path csv = write("s.csv", "1,2\n,=A1+B1\n");
+    ASSERT_EQ(evalSheet(csv, {"b2", "$A$1", "A2"}, out, err), kCommandOk) << err.str();
+    EXPECT_EQ(out.str(), "B2\t3\nA1\t1\nA2\t\n");
+}
+
+TEST_F(SheetCommandsTest, ReadPrintsHeadersAndDataRows) {
+    const fs::path csv = write("s.csv", "a,\"tab\there\"\n,3\n");
+    ASSERT_EQ(readSheet(csv, out, err), kCommandOk) << err.str();
+    EXPECT_EQ(out.str(), "A\tB\na\t\"tab\there\"\n\t3\n");
+}
+
+TEST_F(SheetCommandsTest, BadInputFailsCleanlyAndWritesNothing) {
+    const fs::path good = write("good.csv", "1\n");
+    const fs::path broken = write("broken.ovs", "{ not a sheet");
+    const fs::path target = write("target.ovs", "old");
+    struct Case {
+        const char* name;
+        std::function<int()> run;
+        int expected;
+    };
+    const std::vector<Case> cases = {
+        {"missing input", [&] { return convertSheet(dir / "none.csv", target, err); },
+         kCommandBadInput},
+        {"broken input", [&] { return convertSheet(broken, target, err); }, kCommandBadInput},
+        {"unknown output type", [&] { return convertSheet(good, dir / "x.xls", err); },
+         kCommandBadInput},
+        {"bad cell name", [&] { return evalSheet(good, {"1A"}, out, err); }, kCommandBadInput},
+        {"cell outside", [&] { return evalSheet(good, {"C9"}, out, err); }, kCommandBadInput},
+        {"read broken", [&] { return readSheet(broken, out, err); }, kCommandBadInput},
+        {"unwritable output",
+         [&] { return convertSheet(good, dir / "no" / "such" / "dir.ovs", err); }, kCommandFailed},
+    };
+    for (const Case& c : cases) {
+        err.str("");
+        EXPECT_EQ(c.run(), c.expected) << c.name;
+        EXPECT_FALSE(err.str().empty()) << c.name;
+    }
+    EXPECT_EQ(readAll(target), "old");
+    EXPECT_FALSE(fs::exists(dir / "x.xls"));
+    EXPECT_TRUE(out.str().empty());
+}
