@@ -16,7 +16,7 @@ namespace {
 
 // Sequential reader over the picture's bytes; every read reports whether the bytes were there.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::istream& in) : in_(in) {}
 
     bool read(std::uint8_t* out, std::size_t count) {
@@ -38,19 +38,23 @@ public:
         return true;
     }
 
-private:
+  private:
     std::istream& in_;
 };
 
-std::uint32_t le16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
-std::uint32_t be16(const std::uint8_t* p) { return (p[0] << 8) | p[1]; }
+std::uint32_t le16(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8);
+}
+std::uint32_t be16(const std::uint8_t* p) {
+    return (p[0] << 8) | p[1];
+}
 std::uint32_t le32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
            (std::uint32_t{p[3]} << 24);
 }
 std::uint32_t be32(const std::uint8_t* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
-           (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]};
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
 }
 
 enum class Outcome { Ok, Truncated, Invalid };
@@ -72,8 +76,12 @@ Result sized(std::uint64_t width, std::uint64_t height) {
     }
     return {Outcome::Ok, static_cast<unsigned>(width), static_cast<unsigned>(height), L""};
 }
-Result truncated() { return {Outcome::Truncated, 0, 0, L"is cut short"}; }
-Result invalid(const wchar_t* problem) { return {Outcome::Invalid, 0, 0, problem}; }
+Result truncated() {
+    return {Outcome::Truncated, 0, 0, L"is cut short"};
+}
+Result invalid(const wchar_t* problem) {
+    return {Outcome::Invalid, 0, 0, problem};
+}
 
 // After "BM": the rest of the 14-byte file header, then the info header, whose first field is
 // its own size: 12 for the old OS/2 form (16-bit sizes), 16 or more for the later forms.

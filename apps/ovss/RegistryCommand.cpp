@@ -1,0 +1,105 @@
+// `ovss registry register|cleanup|print`: the COM module's registration in the registry store.
+#include <fmt/core.h>
+
+#include <memory>
+#include <string>
+
+#include "Command.h"
+#include "core/FileSystem.h"
+#include "core/Paths.h"
+#include "core/Registry.h"
+#include "registry/ComModuleFolder.h"
+#include "registry/SSRegistry.h"
+
+namespace ovcli {
+
+namespace {
+
+// A path as the user's system writes it, for messages.
+std::string systemPath(const Tvx_String& path) {
+    return toFileSystemPath(path).string();
+}
+
+// Applies --module-dir; false (with the message printed) when the folder does not exist.
+bool useModuleFolder(const std::string& folder) {
+    if (folder.empty()) {
+        return true;
+    }
+    if (!folderExists(Tvx_String::fromUtf8(folder))) {
+        fmt::print(stderr, "ovss: the module folder does not exist: {}\n", folder);
+        return false;
+    }
+    setComModuleFolder(Tvx_String::fromUtf8(folder));
+    return true;
+}
+
+void reportStoreProblem() {
+    if (!OvRegistry::persistent()) {
+        fmt::print(stderr, "ovss: {}\n", OvRegistry::lastError().toUtf8());
+    }
+}
+
+int registerModule() {
+    if (!fileExists(comModulePath())) {
+        fmt::print(stderr, "ovss: the COM module was not found: {}\n", systemPath(comModulePath()));
+        return kExitFailed;
+    }
+    if (SSregisterOpmCLSIDs() != Acad::eOk) {
+        fmt::print(stderr, "ovss: the registration is incomplete\n");
+        reportStoreProblem();
+        return kExitFailed;
+    }
+    fmt::print("registered {} in {}\n", systemPath(comModulePath()),
+               OvRegistry::storePath().toUtf8());
+    return kExitOk;
+}
+
+int cleanupModule() {
+    if (SScleanupComRegistry() != Acad::eOk) {
+        fmt::print(stderr, "ovss: the registration could not be removed completely\n");
+        reportStoreProblem();
+        return kExitFailed;
+    }
+    fmt::print("removed the registration from {}\n", OvRegistry::storePath().toUtf8());
+    return kExitOk;
+}
+
+int printIdentifiers() {
+    const Acad::ErrorStatus status = SSprintCLSIDs();
+    fmt::print("\n");  // the declarations start, but do not end, with a line break
+    const std::string file = systemPath(comModuleFolder() + L"RegistryIDs.dat");
+    if (status != Acad::eOk) {
+        fmt::print(stderr, "ovss: cannot write {}\n", file);
+        return kExitFailed;
+    }
+    fmt::print("identifiers written to {}\n", file);
+    return kExitOk;
+}
+
+}  // namespace
+
+void addRegistryCommand(CLI::App& app, int& exitCode) {
+    auto moduleFolder = std::make_shared<std::string>();
+    auto* cmd = app.add_subcommand("registry", "Registration of the COM module's classes");
+    cmd->require_subcommand(1, 1);
+    cmd->add_option("--module-dir", *moduleFolder,
+                    "Folder of the module and its COM module (default: the program's folder)");
+
+    const struct {
+        const char* name;
+        const char* help;
+        int (*run)();
+    } actions[] = {
+        {"register", "Register the type library, classes and interfaces", registerModule},
+        {"cleanup", "Remove the registration", cleanupModule},
+        {"print", "Print the class identifiers and write RegistryIDs.dat", printIdentifiers},
+    };
+    for (const auto& action : actions) {
+        auto* sub = cmd->add_subcommand(action.name, action.help);
+        sub->callback([moduleFolder, run = action.run, &exitCode] {
+            exitCode = useModuleFolder(*moduleFolder) ? run() : kExitBadInput;
+        });
+    }
+}
+
+}  // namespace ovcli

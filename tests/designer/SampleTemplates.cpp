@@ -1,0 +1,135 @@
+// SampleTemplates.cpp - line drawings of the two sample connections and the controls placed over
+// them. Controls are laid out in pixels of the 480 x 360 pictures and stored as fractions.
+#include "SampleTemplates.h"
+
+#include "BmpCanvas.h"
+#include "core/AtomicFile.h"
+#include "core/FileSystem.h"
+#include "core/Tvx_Settings.h"
+#include "designer/DesignerTemplates.h"
+#include "designer/Tvx_DlgDesignerData.h"
+
+namespace {
+
+constexpr int kWidth = 480;
+constexpr int kHeight = 360;
+
+struct PlacedControl {
+    Tvx_ControlType type;
+    int left, top, right, bottom;
+    const wchar_t* contents;
+    const wchar_t* list;
+};
+
+BmpCanvas drawEndPlate() {
+    BmpCanvas c(kWidth, kHeight);
+    c.rectangle(60, 10, 90, 350);      // column flange
+    c.dashedLine(30, 10, 30, 350, 6);  // column centre line
+    c.rectangle(90, 60, 102, 300);     // end plate
+    c.line(102, 80, 465, 80);          // beam top flange
+    c.line(102, 92, 465, 92);
+    c.line(102, 268, 465, 268);  // beam bottom flange
+    c.line(102, 280, 465, 280);
+    c.line(465, 80, 455, 140);  // break line of the beam's far end
+    c.line(455, 140, 475, 220);
+    c.line(475, 220, 465, 280);
+    for (int y : {110, 150, 210, 250}) {  // bolts through plate and flange
+        c.rectangle(48, y - 5, 114, y + 5);
+        c.fill(40, y - 9, 48, y + 9);    // head
+        c.fill(114, y - 9, 122, y + 9);  // nut
+    }
+    c.line(102, 80, 112, 70);  // fillet welds
+    c.line(102, 280, 112, 290);
+    return c;
+}
+
+const PlacedControl kEndPlateControls[] = {
+    {1, 150, 100, 445, 200, L"End plate", L""},
+    {0, 160, 122, 250, 140, L"Thickness", L""},
+    {2, 260, 120, 330, 142, L"EP_Thickness", L""},
+    {0, 160, 150, 250, 168, L"Height", L""},
+    {2, 260, 148, 330, 170, L"EP_Height", L""},
+    {0, 160, 178, 250, 196, L"Edge distance", L""},
+    {2, 260, 176, 330, 198, L"EP_EdgeDist", L""},
+    {0, 160, 218, 250, 236, L"Bolt diameter", L""},
+    {3, 260, 216, 330, 238, L"BoltDiameter", L""},
+    {0, 160, 244, 250, 262, L"Bolt rows", L""},
+    {2, 260, 242, 330, 264, L"BoltRows", L""},
+    {29, 140, 300, 290, 320, L"Weld all round", L"1"},
+    {30, 300, 296, 345, 336, L"None", L"Stiffener;;;"},
+    {30, 350, 296, 395, 336, L"One side", L"Stiffener;;;"},
+    {30, 400, 296, 445, 336, L"Both sides", L"Stiffener;;;"},
+};
+
+BmpCanvas drawBasePlate() {
+    BmpCanvas c(kWidth, kHeight);
+    c.rectangle(190, 10, 290, 226);  // column: flanges and web
+    c.line(200, 10, 200, 226);
+    c.line(280, 10, 280, 226);
+    c.dashedLine(240, 5, 240, 350, 6);  // column centre line
+    c.rectangle(120, 226, 360, 240);    // base plate
+    c.line(40, 248, 440, 248);          // grout on the footing
+    c.rectangle(40, 256, 440, 350);     // footing
+    for (int x = 40; x <= 345; x += 20) {
+        c.line(x, 350, x + 94, 256);
+    }
+    for (int x : {145, 335}) {  // anchors with their nuts
+        c.line(x - 3, 212, x - 3, 330);
+        c.line(x + 3, 212, x + 3, 330);
+        c.fill(x - 9, 216, x + 9, 225);
+        c.line(x + 3, 330, x + 20, 338);
+    }
+    return c;
+}
+
+const PlacedControl kBasePlateControls[] = {
+    {1, 300, 20, 470, 130, L"Base plate", L""},  {0, 308, 40, 385, 58, L"Thickness", L""},
+    {2, 395, 38, 460, 60, L"BP_Thickness", L""}, {0, 308, 68, 385, 86, L"Length", L""},
+    {2, 395, 66, 460, 88, L"BP_Length", L""},    {0, 308, 96, 385, 114, L"Width", L""},
+    {2, 395, 94, 460, 116, L"BP_Width", L""},    {1, 10, 20, 180, 102, L"Anchors", L""},
+    {0, 18, 40, 95, 58, L"Diameter", L""},       {3, 105, 38, 170, 60, L"AnchorDiameter", L""},
+    {0, 18, 68, 95, 86, L"Edge distance", L""},  {2, 105, 66, 170, 88, L"AnchorEdgeDist", L""},
+    {0, 330, 170, 400, 188, L"Grout", L""},      {2, 405, 168, 470, 190, L"GroutThickness", L""},
+};
+
+template <std::size_t N>
+bool writeTemplate(const Tvx_String& name, const BmpCanvas& picture,
+                   const PlacedControl (&controls)[N], Tvx_String& error) {
+    const Tvx_String root = getDesignerRootFolder();
+    if (!createFolder(root) || !atomicWriteFile(root + name + L".bmp", picture.bmpBytes())) {
+        error = L"cannot write the picture of " + name;
+        return false;
+    }
+    Tvx_DlgDesignerData data;
+    for (const PlacedControl& placed : controls) {
+        Tvx_DesignerControl control;
+        control.type = placed.type;
+        control.topLeftX = static_cast<double>(placed.left) / kWidth;
+        control.topLeftY = static_cast<double>(placed.top) / kHeight;
+        control.bottomRightX = static_cast<double>(placed.right) / kWidth;
+        control.bottomRightY = static_cast<double>(placed.bottom) / kHeight;
+        control.contents = placed.contents;
+        control.setSplitExtComboList(placed.list);
+        data.append(control);
+    }
+    if (!data.writeToFile(root + name + L".txt")) {
+        error = data.lastError();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeSampleTemplates(const Tvx_String& libDir, Tvx_String& error) {
+    const Tvx_String previous = gSettings.libDir;
+    gSettings.libDir = Tvx_Settings::normalizeFolder(libDir);
+    const bool ok = writeTemplate(L"End Plate Bolted", drawEndPlate(), kEndPlateControls, error) &&
+                    writeTemplate(L"Base Plate", drawBasePlate(), kBasePlateControls, error);
+    gSettings.libDir = previous;
+    return ok;
+}
+
+Tvx_StringArray sampleTemplateFiles() {
+    return {L"Base Plate.bmp", L"Base Plate.txt", L"End Plate Bolted.bmp", L"End Plate Bolted.txt"};
+}
