@@ -1,0 +1,44 @@
+// StudioWindow.h - the studio's main window, standing in for the host's main frame: a menu that
+// opens the module's dialogs on sample records, the command line at the bottom and a dock area
+// on the right for the module's dock bar.
+#pragma once
+
+#include <QMainWindow>
+
+#include "ModuleLibrary.h"
+#include "dialogs/OvDlgCis2Data.h"
+#include "dialogs/OvGridDlgData.h"
+#include "dialogs/OvSelectImageDlgData.h"
+
+class CommandLinePane;
+
+class StudioWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit StudioWindow(QWidget* parent = nullptr);
+    ~StudioWindow() override;
+
+    // Loads the module; reports on the command line either way.
+    bool loadModule(const QString& path);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildDockArea();
+    void openCis2();
+    void openGrid();
+    void openSelectImage();
+    void report(const QString& launcher, bool confirmed, const QString& record);
+    void missing(const QString& launcher);
+
+    ModuleLibrary module_;
+    CommandLinePane* commandLine_;
+    HostCommandLine* previousCommandLine_ = nullptr;
+    bool commandLineInstalled_ = false;
+    OvDlgCis2Data cis2_;
+    OvGridDlgData grid_;
+    OvSelectImageDlgData selectImage_;
+};
