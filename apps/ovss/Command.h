@@ -12,5 +12,11 @@ enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitBadInput = 2 };
 
 // Registration functions, one per command file.
 void addInfoCommand(CLI::App& app, int& exitCode);
+void addTemplateCommand(CLI::App& app, int& exitCode);
+void addRegistryCommand(CLI::App& app, int& exitCode);
+void addConvertCommand(CLI::App& app, int& exitCode);
+void addEvalCommand(CLI::App& app, int& exitCode);
+void addReadCommand(CLI::App& app, int& exitCode);
+void addProfCommand(CLI::App& app, int& exitCode);
 
 }  // namespace ovcli

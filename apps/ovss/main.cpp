@@ -8,6 +8,12 @@ int main(int argc, char** argv) {
     app.require_subcommand(1, 1);
     int exitCode = ovcli::kExitOk;
     ovcli::addInfoCommand(app, exitCode);
+    ovcli::addTemplateCommand(app, exitCode);
+    ovcli::addRegistryCommand(app, exitCode);
+    ovcli::addConvertCommand(app, exitCode);
+    ovcli::addEvalCommand(app, exitCode);
+    ovcli::addReadCommand(app, exitCode);
+    ovcli::addProfCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

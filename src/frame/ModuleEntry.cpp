@@ -7,7 +7,10 @@
 
 #include "core/OvTempResourceOverride.h"
 #include "frame/ModuleState.h"
+#include "core/Paths.h"
 #include "frame/host/AcrxHost.h"
+#include "registry/ComModuleFolder.h"
+#include "spread/sheetfiles/OvSheetTextSettings.h"
 
 namespace {
 
@@ -26,6 +29,13 @@ Tvx_String findModulePath() {
 struct ModuleAttach {
     ModuleAttach() {
         OvTempResourceOverride::SaveDefaultResource(moduleInstanceHandle());
+        // Grids take their fonts from the sheet settings (applyTextSettings).
+        installSheetTextSettings();
+        // The COM module is registered from the folder this module was loaded from.
+        const Tvx_String path = findModulePath();
+        if (!path.isEmpty()) {
+            setComModuleFolder(getFolder(path));
+        }
     }
     static void* moduleInstanceHandle() {
         Dl_info info{};
