@@ -18,5 +18,6 @@ void addConvertCommand(CLI::App& app, int& exitCode);
 void addEvalCommand(CLI::App& app, int& exitCode);
 void addReadCommand(CLI::App& app, int& exitCode);
 void addProfCommand(CLI::App& app, int& exitCode);
+void addBillCommand(CLI::App& app, int& exitCode);
 
 }  // namespace ovcli

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     ovcli::addEvalCommand(app, exitCode);
     ovcli::addReadCommand(app, exitCode);
     ovcli::addProfCommand(app, exitCode);
+    ovcli::addBillCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -41,6 +41,8 @@ class ModuleLibrary {
     Cis2Launcher cis2Launcher() const;
     GridLauncher gridLauncher() const;
     SelectImageLauncher selectImageLauncher() const;
+    // Any other export by its (mangled) name; null when absent.
+    void* exported(const char* name) const { return symbol(name); }
 
   private:
     void* symbol(const char* name) const;

@@ -74,6 +74,7 @@ void StudioWindow::buildMenus() {
     dialogs->addAction(tr("&CIS/2 options..."), this, &StudioWindow::openCis2);
     dialogs->addAction(tr("&Grid..."), this, &StudioWindow::openGrid);
     dialogs->addAction(tr("&Select image..."), this, &StudioWindow::openSelectImage);
+    buildSpreadsheetMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, [this] {

@@ -9,6 +9,8 @@
 #include "dialogs/OvDlgCis2Data.h"
 #include "dialogs/OvGridDlgData.h"
 #include "dialogs/OvSelectImageDlgData.h"
+#include "spread/OvAutoStandardsData.h"
+#include "spread/OvSSOptionsData.h"
 
 class CommandLinePane;
 
@@ -31,6 +33,13 @@ class StudioWindow : public QMainWindow {
     void openCis2();
     void openGrid();
     void openSelectImage();
+    // The spreadsheet dialogs (SpreadsheetMenu.cpp).
+    void buildSpreadsheetMenu();
+    void openFormulas();
+    void openDockedFormulas();
+    void openCaptions();
+    void openLanguage();
+    void openGenVars();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
@@ -41,4 +50,7 @@ class StudioWindow : public QMainWindow {
     OvDlgCis2Data cis2_;
     OvGridDlgData grid_;
     OvSelectImageDlgData selectImage_;
+    OvAutoStandardsData genVars_;
+    OvSSOptionsData captions_;
+    int language_ = 1;
 };

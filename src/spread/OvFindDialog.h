@@ -13,6 +13,8 @@ class OvFindDialog {
   public:
     virtual ~OvFindDialog() = default;
     virtual void show() = 0;
+    // False once the user closed it; the next F3 or F5 then shows it again.
+    virtual bool isOpen() const { return true; }
     virtual Tvx_String findWhat() const = 0;
     virtual Tvx_String replaceWith() const = 0;
     // True when a cell matches by containing the text, false when it must equal it.

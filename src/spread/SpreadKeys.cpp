@@ -25,6 +25,10 @@ bool Tvx_Spread::preTranslateKeyDown(int virtualKey) {
             findDialog->show();
             return true;
         }
+        if (!findDialog->isOpen()) {
+            findDialog->show();
+            return true;
+        }
         const Tvx_String text = findDialog->findWhat();
         const bool substring = findDialog->matchSubstring();
         if (virtualKey == kKeyF3) {

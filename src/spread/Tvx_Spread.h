@@ -87,6 +87,8 @@ class Tvx_Spread : public TSpread {
     bool setButtonType(int col, const Tvx_String& caption, bool spanHeader);
     bool setButtonCell(int col, int row, const Tvx_String& caption);
     bool setPictureCell(int col, int row, int resourceId, bool icon);
+    // Shows a picture file across the row from col to the last column (SpreadPictureRow.cpp).
+    bool insertPictureRow(const Tvx_String& imageFile, int col, int row, int& out);
     bool lockCell(int col, int row, bool locked);
     bool lockRow(int row, bool locked);
     bool mergeEqualInColumn(int col);

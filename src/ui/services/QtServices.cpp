@@ -1,6 +1,7 @@
 // QtServices.cpp - installation of the Qt services.
 #include "ui/services/QtServices.h"
 
+#include "spread/CDlgFindReplace.h"
 #include "ui/services/QtMessageService.h"
 
 namespace ovui {
@@ -8,6 +9,8 @@ namespace ovui {
 void installQtServices() {
     static QtMessageService messages;
     setMessageService(&messages);
+    // F3 and F5 in any grid open the find and replace dialog.
+    installFindReplaceDialog();
 }
 
 }  // namespace ovui
