@@ -156,15 +156,23 @@ void CFormula::onStyle(int style) {
     showFormulas();
 }
 
-// Cells (1, 1)..(1, 5) show the formulas of (4, 1)..(4, 5) in the style just chosen.
+// Cells (1, 1)..(1, 5) show the formulas of (4, 1)..(4, 5) in the style just chosen. The
+// start-up makes those cells number cells, which refuse formula text: a cell that refuses
+// becomes an edit cell so that the text is shown.
 void CFormula::showFormulas() {
+    auto show = [this](int row, const Tvx_String& formula) {
+        if (!grid_.setCellText(1, row, formula)) {
+            grid_.setEditType(1, row, 1, row);
+            grid_.setCellText(1, row, formula);
+        }
+    };
     Tvx_String formula;
     for (int row = 1; row <= 4; ++row) {
         grid_.getCellText(4, row, formula, Tvx_Spread::kReadFormula);
-        grid_.setCellText(1, row, formula);
+        show(row, formula);
     }
     if (grid_.getCellText(4, 5, formula, Tvx_Spread::kReadFormula) && !formula.isEmpty()) {
-        grid_.setCellText(1, 5, formula);
+        show(5, formula);
     }
     grid_.fitColumnWidth(1, false);
 }
