@@ -11,7 +11,7 @@ drawing=$here/library/Drawings/sample.json
 
 "$ovss" info
 
-if ! "$ovss" calc --help > /dev/null 2>&1; then
+if ! "$ovss" --help | grep -qE '^[[:space:]]+calc[[:space:]]'; then
     echo "This ovss has no calc command yet; the library's standards are listed instead."
     ls "$OVSS_LIBDIR/Connection Standards"
     exit 0
