@@ -22,6 +22,8 @@ constexpr int kMaxKeyDepth = 128;
 struct Store {
     bool loaded = false;
     bool persistent = true;
+    int batchDepth = 0;  // open BatchWrite scopes
+    bool dirty = false;  // changes not yet written because of a batch
     Tvx_String path;
     Tvx_String error;
     ordered_json root = ordered_json::object();
@@ -125,6 +127,10 @@ Store& loaded() {
 
 void save(Store& s) {
     if (!s.persistent) {
+        return;
+    }
+    if (s.batchDepth > 0) {
+        s.dirty = true;
         return;
     }
     createFolder(getFolder(s.path));
@@ -332,6 +338,18 @@ bool persistent() {
 
 Tvx_String lastError() {
     return loaded().error;
+}
+
+BatchWrite::BatchWrite() {
+    ++loaded().batchDepth;
+}
+
+BatchWrite::~BatchWrite() {
+    Store& s = store();
+    if (s.batchDepth > 0 && --s.batchDepth == 0 && s.dirty) {
+        s.dirty = false;
+        save(s);
+    }
 }
 
 }  // namespace OvRegistry

@@ -50,4 +50,14 @@ void reload();
 bool persistent();
 Tvx_String lastError();
 
+// While one lives, changes stay in memory; the outermost one writes the file once when it
+// ends (many changes in a row then cost one write). Check persistent() afterwards.
+class BatchWrite {
+  public:
+    BatchWrite();
+    ~BatchWrite();
+    BatchWrite(const BatchWrite&) = delete;
+    BatchWrite& operator=(const BatchWrite&) = delete;
+};
+
 }  // namespace OvRegistry

@@ -2,6 +2,8 @@
 // override, timers, settings and numbered texts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -67,6 +69,27 @@ TEST_F(RegistryTest, ValuesAndKeysSurviveAReload) {
     OvRegistry::reload();
     EXPECT_FALSE(OvRegistry::keyExists(HKEY_CURRENT_USER, kKey));
     EXPECT_TRUE(OvRegistry::keyExists(HKEY_LOCAL_MACHINE, L"Software\\Empty"));
+}
+
+TEST_F(RegistryTest, ABatchWritesTheFileOnceWhenTheOutermostScopeEnds) {
+    const std::filesystem::path file = temp_.path() / "cfg" / "registry.json";
+    {
+        OvRegistry::BatchWrite outer;
+        {
+            OvRegistry::BatchWrite inner;
+            ASSERT_TRUE(OvRegistry::setDword(HKEY_CURRENT_USER, kKey, L"Width", 400));
+        }
+        EXPECT_FALSE(std::filesystem::exists(file));  // the inner scope does not write
+        ASSERT_TRUE(OvRegistry::setDword(HKEY_CURRENT_USER, kKey, L"Height", 300));
+    }
+    ASSERT_TRUE(std::filesystem::exists(file));
+    OvRegistry::reload();
+    DWORD width = 0;
+    DWORD height = 0;
+    EXPECT_TRUE(OvRegistry::getDword(HKEY_CURRENT_USER, kKey, L"Width", width));
+    EXPECT_TRUE(OvRegistry::getDword(HKEY_CURRENT_USER, kKey, L"Height", height));
+    EXPECT_EQ(width, 400u);
+    EXPECT_EQ(height, 300u);
 }
 
 TEST_F(RegistryTest, AnInvalidFileIsLeftAloneAndTheStoreWorksInMemory) {
