@@ -7,7 +7,7 @@
 namespace ovres {
 
 namespace {
-constexpr std::array kBitmapIds = {kCheckBitmapOn, kCheckBitmapOff};
+constexpr std::array kBitmapIds = {kCheckBitmapOn, kCheckBitmapOff, kBillPictureBitmap};
 }
 
 bool hasBitmapResource(int resourceId) {

@@ -7,6 +7,8 @@ namespace ovres {
 // Check-box pictures of grid cells: ticked and unticked.
 constexpr int kCheckBitmapOn = 8134;
 constexpr int kCheckBitmapOff = 8136;
+// Marker beside an item's picture in a bill.
+constexpr int kBillPictureBitmap = 251;
 
 // A loaded bitmap: which resource it came from. A null handle (id 0) means "not loaded".
 struct BitmapHandle {

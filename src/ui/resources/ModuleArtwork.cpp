@@ -206,6 +206,23 @@ QPixmap drawCheckBitmap(bool ticked) {
     return pixmap;
 }
 
+// A small framed landscape: "this row shows the item's picture".
+QPixmap drawPictureMarker() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(pen(QColor(60, 60, 60), 1.0));
+    p.setBrush(QColor(235, 242, 250));
+    p.drawRect(QRectF(1.5, 2.5, 13, 11));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 140, 90));
+    p.drawPolygon(QPolygonF{{2, 13}, {6, 7}, {9, 11}, {11, 9}, {14, 13}});
+    p.setBrush(QColor(230, 180, 40));
+    p.drawEllipse(QPointF(11, 5.5), 1.5, 1.5);
+    return pixmap;
+}
+
 }  // namespace
 
 bool hasModuleBitmap(int resourceId) {
@@ -223,7 +240,9 @@ QPixmap moduleBitmap(int resourceId) {
     }
     auto it = cache.find(resourceId);
     if (it == cache.end()) {
-        it = cache.insert(resourceId, drawCheckBitmap(resourceId == ovres::kCheckBitmapOn));
+        it = cache.insert(resourceId, resourceId == ovres::kBillPictureBitmap
+                                          ? drawPictureMarker()
+                                          : drawCheckBitmap(resourceId == ovres::kCheckBitmapOn));
     }
     return *it;
 }
