@@ -19,5 +19,7 @@ void addEvalCommand(CLI::App& app, int& exitCode);
 void addReadCommand(CLI::App& app, int& exitCode);
 void addProfCommand(CLI::App& app, int& exitCode);
 void addBillCommand(CLI::App& app, int& exitCode);
+void addCalcCommand(CLI::App& app, int& exitCode);
+void addLintCommand(CLI::App& app, int& exitCode);
 
 }  // namespace ovcli

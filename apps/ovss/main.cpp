@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     ovcli::addReadCommand(app, exitCode);
     ovcli::addProfCommand(app, exitCode);
     ovcli::addBillCommand(app, exitCode);
+    ovcli::addCalcCommand(app, exitCode);
+    ovcli::addLintCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

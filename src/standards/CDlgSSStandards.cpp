@@ -8,7 +8,9 @@ constexpr ovgrid::Rect kGridRect{10, 10, 610, 410};
 
 CDlgSSStandards::CDlgSSStandards(void* parentWindow) : parent_(parentWindow) {}
 
-CDlgSSStandards::~CDlgSSStandards() { DestroyWindow(); }
+CDlgSSStandards::~CDlgSSStandards() {
+    DestroyWindow();
+}
 
 bool CDlgSSStandards::Create(int templateId, void* parentWindow) {
     if (templateId != IDD) {

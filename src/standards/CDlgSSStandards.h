@@ -10,7 +10,7 @@
 #include "standards/macroaccess/OvDlgStandardsData.h"
 
 class CDlgSSStandards {
-public:
+  public:
     // Dialog template of the hidden dialog (a template without the visible style).
     static constexpr int IDD = 253;
     // The placeholder control the grid replaces.
@@ -40,7 +40,7 @@ public:
     OvDlgStandardsData& data() { return data_; }
     const OvDlgStandardsData& data() const { return data_; }
 
-private:
+  private:
     void* parent_ = nullptr;
     bool created_ = false;
     HeadlessGridHost host_;

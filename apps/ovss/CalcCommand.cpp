@@ -1,0 +1,66 @@
+// `ovss calc`: a standards calculation, in list mode on a sheet with values given by name, or
+// in macro mode on a macro of a drawing file.
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "standards/calc/CalcCommands.h"
+
+namespace ovcli {
+
+void addCalcCommand(CLI::App& app, int& exitCode) {
+    auto* cmd = app.add_subcommand(
+        "calc",
+        "Calculate a connection standard and print NAME=VALUE for every Output variable.\n"
+        "List mode: ovss calc SHEET [--set NAME=VALUE]... [--gen NAME=VALUE]...\n"
+        "Macro mode: ovss calc --drawing FILE --macro NAME --standard SHEET --module NAME_OR_KEY "
+        "[--write]");
+    auto list = std::make_shared<ovcalc::ListCalcOptions>();
+    auto macro = std::make_shared<ovcalc::MacroCalcOptions>();
+    cmd->add_option("SHEET", list->sheet,
+                    "Standards sheet: a .ovs path or a name in <lib>/Connection Standards");
+    cmd->add_option("--lib", list->libDir, "Library folder (default: the configured one)");
+    cmd->add_option("--set", list->setValues, "Value of an Input or Output variable, NAME=VALUE");
+    cmd->add_option("--gen", list->genValues, "General variable, NAME=VALUE (e.g. gen_Gap=10)");
+    cmd->add_flag("--warnings", list->warnings, "Print the calculation warnings too");
+    auto* drawing = cmd->add_option("--drawing", macro->drawing, "Drawing file (.json)");
+    auto* macroName = cmd->add_option("--macro", macro->macro, "Macro of the drawing");
+    auto* standard = cmd->add_option("--standard", macro->standard, "Standards sheet");
+    auto* module =
+        cmd->add_option("--module", macro->module,
+                        "Module group (or module) name, \"Module.\" + group, or a mapping key");
+    cmd->add_flag("--write", macro->write, "Save the changed drawing");
+    drawing->needs(macroName)->needs(standard)->needs(module);
+    macroName->needs(drawing);
+    standard->needs(drawing);
+    module->needs(drawing);
+    cmd->callback([&exitCode, list, macro] {
+        if (!macro->drawing.empty()) {
+            if (!list->sheet.empty() || !list->setValues.empty()) {
+                std::cerr << "error: SHEET and --set belong to list mode, not to --drawing\n";
+                exitCode = kExitBadInput;
+                return;
+            }
+            macro->libDir = list->libDir;
+            macro->genValues = list->genValues;
+            macro->warnings = list->warnings;
+            exitCode = ovcalc::runMacroCalc(*macro, std::cout, std::cerr);
+            return;
+        }
+        if (list->sheet.empty()) {
+            std::cerr << "error: give a SHEET, or --drawing with --macro, --standard, --module\n";
+            exitCode = kExitBadInput;
+            return;
+        }
+        if (macro->write) {
+            std::cerr << "error: --write needs --drawing\n";
+            exitCode = kExitBadInput;
+            return;
+        }
+        exitCode = ovcalc::runListCalc(*list, std::cout, std::cerr);
+    });
+}
+
+}  // namespace ovcli

@@ -1,0 +1,130 @@
+// bench_standards.cpp - end-to-end standards calculations per second (load, values in,
+// equations, values out) on generated standards: a typical one (50 variables, 100 equations)
+// and a large one (100 variables, 500 equations, one CallChild level).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include "core/Tvx_Settings.h"
+#include "grid/Grid.h"
+#include "standards/calc/StartDlgStandardsSS.h"
+#include "standards/macroaccess/OvDlgStandardsData.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path& benchFolder() {
+    static const fs::path folder =
+        fs::temp_directory_path() / ("ovss-bench-standards-" + std::to_string(::getpid()));
+    return folder;
+}
+
+void setText(ovgrid::Grid& grid, int col, int row, const std::wstring& text) {
+    if (row > grid.getMaxRows()) {
+        grid.setMaxRows(row);
+    }
+    grid.setData(col, row, text);
+}
+
+// Inputs I0.., Outputs O0.., Locals L0..; equations cycle through the Local and Output
+// variables, each built from Inputs and earlier results. With a child, the first Calc row
+// hands two Inputs and one Output to Child.ovs.
+void writeStandard(const fs::path& file, int inputs, int outputs, int locals, int equations,
+                   bool withChild) {
+    ovgrid::Grid grid;
+    grid.setMaxCols(2);
+    int row = 0;
+    setText(grid, 1, ++row, L"Input");
+    for (int i = 0; i < inputs; ++i)
+        setText(grid, 1, ++row, L"Double I" + std::to_wstring(i));
+    setText(grid, 1, ++row, L"Output");
+    for (int i = 0; i < outputs; ++i)
+        setText(grid, 1, ++row, L"Double O" + std::to_wstring(i));
+    setText(grid, 1, ++row, L"Local");
+    for (int i = 0; i < locals; ++i)
+        setText(grid, 1, ++row, L"Double L" + std::to_wstring(i));
+    setText(grid, 1, ++row, L"Calc");
+    if (withChild) {
+        setText(grid, 1, ++row, L"CallChild(\"Child.ovs\", I0, I1, O0)");
+    }
+    for (int e = 0; e < equations; ++e) {
+        const int target = e % (outputs + locals);
+        const std::wstring left = target < locals ? L"L" + std::to_wstring(target)
+                                                  : L"O" + std::to_wstring(target - locals);
+        const std::wstring a = L"I" + std::to_wstring(e % inputs);
+        const std::wstring b = L"I" + std::to_wstring((e * 7 + 3) % inputs);
+        const std::wstring c = L"L" + std::to_wstring((e + 1) % locals);
+        setText(grid, 1, ++row,
+                left + L" = ROUND(" + a + L" * 2 + " + b + L" / 3 + " + c + L", 2) + MAX(" + a +
+                    L", 1)");
+    }
+    grid.saveToFile(file);
+}
+
+void prepare() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    fs::create_directories(benchFolder() / "Connection Standards");
+    const fs::path standards = benchFolder() / "Connection Standards";
+    writeStandard(standards / "Typical.ovs", 10, 20, 20, 100, false);
+    writeStandard(standards / "Large.ovs", 30, 30, 40, 500, true);
+    writeStandard(standards / "Child.ovs", 2, 1, 5, 10, false);
+    const Tvx_String folder = Tvx_String::fromUtf8(benchFolder().string());
+    gSettings.resetForTests(folder, folder);
+}
+
+OvDlgStandardsData request(const wchar_t* name, int inputs, int outputs) {
+    OvDlgStandardsData data;
+    data.mode = OvDlgStandardsData::ListMode;
+    data.ssFile = name;
+    for (int i = 0; i < inputs + outputs; ++i) {
+        OvVarCell cell;
+        cell.name = Tvx_String::fromInt(i);
+        cell.cellType = i < inputs ? OvCellInput : OvCellOutput;
+        cell.valueType = OvValueDouble;
+        cell.value = i < inputs ? Tvx_String::fromInt(i + 5) : Tvx_String(L"0");
+        data.varCells.append(cell);
+    }
+    return data;
+}
+
+void runCalculation(benchmark::State& state, const wchar_t* name, int inputs, int outputs) {
+    prepare();
+    const OvDlgStandardsData templateData = request(name, inputs, outputs);
+    for (auto _ : state) {
+        OvDlgStandardsData data = templateData;
+        if (!StartDlgStandardsSS(data)) {
+            state.SkipWithError("calculation failed");
+            break;
+        }
+        benchmark::DoNotOptimize(data);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_TypicalStandard(benchmark::State& state) {
+    runCalculation(state, L"Typical", 10, 20);
+}
+void BM_LargeStandardWithChild(benchmark::State& state) {
+    runCalculation(state, L"Large", 30, 30);
+}
+
+}  // namespace
+
+BENCHMARK(BM_TypicalStandard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LargeStandardWithChild)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    fs::remove_all(benchFolder(), ec);
+    return 0;
+}

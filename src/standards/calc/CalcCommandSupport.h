@@ -1,0 +1,48 @@
+// CalcCommandSupport.h - pieces shared by the calc and lint jobs of the ovss tool: the library
+// folder and warnings setting for one job, a message service that prints to a stream, and
+// NAME=VALUE arguments.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "core/MessageService.h"
+#include "core/Tvx_Settings.h"
+#include "core/Tvx_String.h"
+
+namespace ovcalc {
+
+// Sets the library folder (when given) and the warnings flag for one job; restores both.
+class JobSettings {
+  public:
+    JobSettings(const std::string& libDir, bool warnings);
+    ~JobSettings();
+    JobSettings(const JobSettings&) = delete;
+    JobSettings& operator=(const JobSettings&) = delete;
+
+  private:
+    Tvx_String savedLibDir_;
+    bool savedWarnings_;
+};
+
+// Message boxes as "caption: text" lines on a stream; installed for its lifetime.
+class StreamMessages : public MessageService {
+  public:
+    explicit StreamMessages(std::ostream& out);
+    ~StreamMessages() override;
+    StreamMessages(const StreamMessages&) = delete;
+    StreamMessages& operator=(const StreamMessages&) = delete;
+    int show(const Tvx_String& text, const Tvx_String& caption, unsigned type) override;
+
+  private:
+    std::ostream& out_;
+    MessageService* previous_;
+};
+
+// Splits NAME=VALUE at the first "="; false for a missing "=" or an empty name.
+bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value);
+
+// The sheet file a name stands for (as the calculation resolves it); false when none exists.
+bool findSheetFile(const std::string& sheet, Tvx_String& path);
+
+}  // namespace ovcalc

@@ -1,0 +1,208 @@
+// CalcCommands.cpp - `ovss calc` in list mode and in macro mode.
+#include "standards/calc/CalcCommands.h"
+
+#include "core/AcTransaction.h"
+#include "core/Paths.h"
+#include "core/macro/MacroData.h"
+#include "core/macro/MacroDataSync.h"
+#include "core/macro/Tvx_Drawing.h"
+#include "spread/HeadlessGridHost.h"
+#include "spread/Tvx_Spread.h"
+#include "standards/calc/CalcCommandSupport.h"
+#include "standards/calc/StartDlgStandardsSS.h"
+#include "standards/macroaccess/OvDlgStandardsData.h"
+
+namespace ovcalc {
+
+namespace {
+
+enum class SheetRead { Ok, Unloadable, NoAreas };
+
+// The declared variables of a sheet file, read without calculating.
+SheetRead readSheetVariables(const Tvx_String& path, OvVarCells& cells, std::wstring& error) {
+    HeadlessGridHost host;
+    host.addControl(1, {0, 0, 400, 300});
+    Tvx_Spread spread;
+    if (!spread.create(&host, 1, false) || !spread.SSLoadFromFile(toFileSystemPath(path), &error)) {
+        return SheetRead::Unloadable;
+    }
+    return cells.findVarCells(spread) == Acad::eOk ? SheetRead::Ok : SheetRead::NoAreas;
+}
+
+bool addGeneralVariables(const std::vector<std::string>& arguments, OvDlgStandardsData& data,
+                         std::ostream& err) {
+    for (const std::string& argument : arguments) {
+        Tvx_String name;
+        Tvx_String value;
+        if (!splitAssignment(argument, name, value)) {
+            err << "error: --gen expects NAME=VALUE, got \"" << argument << "\"\n";
+            return false;
+        }
+        const int existing = data.genVarNames.find(name, true);
+        if (existing >= 0) {
+            data.genVarValues[existing] = value;
+        } else {
+            data.genVarNames.append(name);
+            data.genVarValues.append(value);
+        }
+    }
+    return true;
+}
+
+void printOutputs(const OvVarCells& cells, std::ostream& out) {
+    for (const OvVarCell& cell : cells) {
+        if (cell.isOutput()) {
+            out << cell.name.toUtf8() << "=" << cell.value.toUtf8() << "\n";
+        }
+    }
+}
+
+Tvx_DbMacro* findMacro(const Tvx_Drawing& drawing, const Tvx_String& name, std::ostream& err) {
+    for (const auto& dbMacro : drawing.macros()) {
+        if (dbMacro->macro() != nullptr && dbMacro->macro()->name().equal(name, false)) {
+            return dbMacro.get();
+        }
+    }
+    err << "error: the drawing has no macro \"" << name.toUtf8() << "\"; its macros:";
+    for (const auto& dbMacro : drawing.macros()) {
+        if (dbMacro->macro() != nullptr) {
+            err << " " << dbMacro->macro()->name().toUtf8();
+        }
+    }
+    err << "\n";
+    return nullptr;
+}
+
+// A bare group name means that module group; "Module.x" and mapping keys are taken as given.
+Tvx_String moduleNameOf(const std::string& module, const Tvx_Macro& macro) {
+    const Tvx_String name = Tvx_String::fromUtf8(module);
+    if (name.startsWith(kModuleGroupPrefix, true)) {
+        return name;
+    }
+    for (int i = 0; i < macro.moduleCount(); ++i) {
+        const Tvx_Module* candidate = macro.module(i);
+        if (candidate != nullptr &&
+            (candidate->groupName().equal(name, false) || candidate->name().equal(name, false))) {
+            return Tvx_String(kModuleGroupPrefix) +
+                   (candidate->groupName().isEmpty() ? candidate->name() : candidate->groupName());
+        }
+    }
+    return name;
+}
+
+}  // namespace
+
+int runListCalc(const ListCalcOptions& options, std::ostream& out, std::ostream& err) {
+    JobSettings settings(options.libDir, options.warnings);
+    Tvx_String path;
+    if (!findSheetFile(options.sheet, path)) {
+        err << "error: no standards sheet \"" << options.sheet << "\" (looked for " << path.toUtf8()
+            << ")\n";
+        return kCalcBadInput;
+    }
+    OvVarCells sheetCells;
+    std::wstring loadError;
+    const SheetRead read = readSheetVariables(path, sheetCells, loadError);
+    if (read == SheetRead::Unloadable) {
+        err << "error: " << path.toUtf8() << " is not a sheet: " << Tvx_String(loadError).toUtf8()
+            << "\n";
+        return kCalcBadInput;
+    }
+    if (read == SheetRead::NoAreas) {
+        err << "error: " << path.toUtf8() << " has no \"Input\" or no \"Output\" area\n";
+        return kCalcFailed;
+    }
+    OvDlgStandardsData data;
+    data.mode = OvDlgStandardsData::ListMode;
+    data.ssFile = path;
+    for (const OvVarCell& cell : sheetCells) {
+        if (!cell.isLocal()) {
+            OvVarCell handed = cell;
+            handed.value.empty();
+            data.varCells.append(handed);
+        }
+    }
+    for (const std::string& argument : options.setValues) {
+        Tvx_String name;
+        Tvx_String value;
+        int index = -1;
+        if (!splitAssignment(argument, name, value)) {
+            err << "error: --set expects NAME=VALUE, got \"" << argument << "\"\n";
+            return kCalcBadInput;
+        }
+        if (data.varCells.findVarCell(name, index) != Acad::eOk) {
+            err << "error: \"" << name.toUtf8() << "\" is no Input or Output variable of "
+                << path.toUtf8() << "\n";
+            return kCalcBadInput;
+        }
+        data.varCells[index].value = value;
+    }
+    if (!addGeneralVariables(options.genValues, data, err)) {
+        return kCalcBadInput;
+    }
+    StreamMessages messages(err);
+    if (!StartDlgStandardsSS(data)) {
+        err << "error: the calculation of " << path.toUtf8() << " failed\n";
+        return kCalcFailed;
+    }
+    printOutputs(data.varCells, out);
+    return kCalcOk;
+}
+
+int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostream& err) {
+    JobSettings settings(options.libDir, options.warnings);
+    const Tvx_String drawingPath = Tvx_String::fromUtf8(options.drawing);
+    Tvx_Drawing drawing;
+    Tvx_String error;
+    if (!drawing.loadFromFile(drawingPath, error)) {
+        err << "error: cannot read the drawing " << options.drawing << ": " << error.toUtf8()
+            << "\n";
+        return kCalcBadInput;
+    }
+    Tvx_DbMacro* dbMacro = findMacro(drawing, Tvx_String::fromUtf8(options.macro), err);
+    if (dbMacro == nullptr) {
+        return kCalcBadInput;
+    }
+    Tvx_String sheetPath;
+    if (!findSheetFile(options.standard, sheetPath)) {
+        err << "error: no standards sheet \"" << options.standard << "\" (looked for "
+            << sheetPath.toUtf8() << ")\n";
+        return kCalcBadInput;
+    }
+    MacroData macroData;
+    if (buildMacroData(dbMacro, macroData) != Acad::eOk) {
+        err << "error: the macro " << options.macro << " cannot be read\n";
+        return kCalcBadInput;
+    }
+    AcTransaction transaction;
+    OvDlgStandardsData data;
+    data.initialize(dbMacro, Tvx_String::fromUtf8(options.standard),
+                    moduleNameOf(options.module, *dbMacro->macro()), &macroData);
+    data.transaction = &transaction;
+    Tvx_StringArray generalNames;
+    dbMacro->macro()->getGeneralVariables(generalNames);
+    for (const Tvx_String& name : generalNames) {
+        data.genVarNames.append(name);
+        data.genVarValues.append(
+            Tvx_String(dbMacro->macro()->generalVariableValue(name), 8, false));
+    }
+    if (!addGeneralVariables(options.genValues, data, err)) {
+        return kCalcBadInput;
+    }
+    StreamMessages messages(err);
+    if (!StartDlgStandardsSS(data)) {
+        err << "error: the calculation of " << sheetPath.toUtf8() << " failed\n";
+        return kCalcFailed;
+    }
+    printOutputs(data.varCells, out);
+    if (options.write) {
+        transaction.commit();
+        if (!drawing.saveToFile(drawingPath, error)) {
+            err << "error: the drawing was not written: " << error.toUtf8() << "\n";
+            return kCalcFailed;
+        }
+    }
+    return kCalcOk;
+}
+
+}  // namespace ovcalc

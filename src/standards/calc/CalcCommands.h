@@ -1,0 +1,41 @@
+// CalcCommands.h - the standards jobs of the ovss tool (calc in list and macro mode, lint),
+// written against streams so that the tool and the tests run the same code. Each returns the
+// process exit code: 0 done, 1 the calculation failed (lint: problems found), 2 bad input.
+// Message boxes of the calculation go to `err`.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace ovcalc {
+
+enum CalcStatus : int { kCalcOk = 0, kCalcFailed = 1, kCalcBadInput = 2 };
+
+struct ListCalcOptions {
+    std::string sheet;                   // a path or a standards name
+    std::string libDir;                  // empty: the configured library folder
+    std::vector<std::string> setValues;  // NAME=VALUE for Input / Output variables
+    std::vector<std::string> genValues;  // NAME=VALUE general variables
+    bool warnings = false;
+};
+
+struct MacroCalcOptions {
+    std::string drawing;
+    std::string macro;
+    std::string standard;
+    std::string module;  // "Module." + group, a bare group name, or a mapping key
+    std::string libDir;
+    std::vector<std::string> genValues;
+    bool warnings = false;
+    bool write = false;
+};
+
+// Prints NAME=VALUE for every Output variable, in sheet order.
+int runListCalc(const ListCalcOptions& options, std::ostream& out, std::ostream& err);
+int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostream& err);
+// Reports missing areas, duplicate names, failing equations and unknown names.
+int runLint(const std::string& sheet, const std::string& libDir, std::ostream& out,
+            std::ostream& err);
+
+}  // namespace ovcalc

@@ -1,0 +1,134 @@
+// OvCalcSS.cpp - one calculation: loading the sheet, then macro mode or list mode around the
+// main calculation, and the general-variable replacement.
+#include "standards/calc/OvCalcSS.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "core/Tvx_Timer.h"
+#include "frame/ModuleTimers.h"
+#include "grid/CellStore.h"
+#include "standards/calc/SheetCache.h"
+#include "standards/calc/StandardsPaths.h"
+#include "standards/calc/WholeWordReplace.h"
+#include "standards/macroaccess/OvDlgStandardsData.h"
+
+namespace {
+
+// Grid properties of a calculation grid: design mode on, redraw off (never shown), property 12
+// on, automatic calculation off (each equation computes when it is set).
+void setCalculationProperties(Tvx_Spread& spread) {
+    spread.SSSetBool(Tvx_Spread::kPropDesignMode, true);
+    spread.SSSetBool(Tvx_Spread::kPropRedraw, false);
+    spread.SSSetBool(12, true);
+    spread.SSSetBool(Tvx_Spread::kPropAutoCalc, false);
+}
+
+}  // namespace
+
+Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
+    failures_.removeAll();
+    // Nothing of an earlier calculation in this grid may leak into this one (a stale mapping
+    // would write values into the wrong objects of the macro).
+    varCells = OvVarCells();
+    genVarNames.removeAll();
+    genVarValues.removeAll();
+    {
+        Tvx_FunctionTimer timer(gLoadFile);
+        if (loadFile(data) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    switch (data.mode) {
+        case OvDlgStandardsData::MacroMode:
+            return calcMacroMode(data);
+        case OvDlgStandardsData::ListMode:
+            return calcListMode(data);
+        default:
+            return Acad::eOk;
+    }
+}
+
+Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
+    const Tvx_String path = resolveStandardsFile(data.ssFile);
+    setCalculationProperties(*this);
+    if (!loadSheetCached(*this, path)) {
+        return Acad::eInvalidInput;
+    }
+    // A sheet file may carry its own settings; the calculation needs its own.
+    setCalculationProperties(*this);
+    ssFile = path;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::calcMacroMode(OvDlgStandardsData& data) {
+    {
+        Tvx_FunctionTimer timer(gInitSSForInput);
+        if (data.dbMacro == nullptr || data.transaction == nullptr) {
+            return Acad::eInvalidInput;
+        }
+        genVarNames = data.genVarNames;
+        genVarValues = data.genVarValues;
+        if (varCells.findVarCells(*this) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    {
+        Tvx_FunctionTimer timer(gSSSGetFromMacro);
+        if (varCells.getFromMacro(data) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    {
+        Tvx_FunctionTimer timer(gSetMacroValuelsToSS);
+        if (varCells.setValuesToSS(*this) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    {
+        Tvx_FunctionTimer timer(gSSSreplaceGenVars);
+        replaceGenVars();
+    }
+    {
+        Tvx_FunctionTimer timer(gCalcMain);
+        if (mainCalculation() != Acad::eOk || varCells.getValuesFromSS(*this) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    {
+        Tvx_FunctionTimer timer(gSetToMacro);
+        varCells.setToMacro(data);
+    }
+    data.varCells = varCells;
+    return Acad::eOk;
+}
+
+void OvCalcSS::replaceGenVars() {
+    if (genVarNames.isEmpty() || genVarValues.isEmpty() || !isCreated()) {
+        return;
+    }
+    // Only cells that hold something can hold a name; visit them column by column, each column
+    // top to bottom.
+    std::vector<std::pair<int, int>> filled;
+    filled.reserve(grid()->cells().size());
+    const int cols = getMaxCols();
+    const int rows = getMaxRows();
+    for (const auto& entry : grid()->cells()) {
+        const int col = ovgrid::keyCol(entry.first);
+        const int row = ovgrid::keyRow(entry.first);
+        if (col >= 1 && row >= 1 && col <= cols && row <= rows) {
+            filled.emplace_back(col, row);
+        }
+    }
+    std::sort(filled.begin(), filled.end());
+    for (const auto& [col, row] : filled) {
+        Tvx_String text;
+        if (!getCellText(col, row, text, kReadValue) || text.isEmpty()) {
+            continue;
+        }
+        if (replaceWholeWords(text, genVarNames, genVarValues, true)) {
+            setCellText(col, row, text);
+        }
+    }
+}

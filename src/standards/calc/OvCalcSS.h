@@ -1,0 +1,64 @@
+// OvCalcSS.h - the grid of the hidden standards dialog, carrying one calculation: the loaded
+// sheet, its variables with the mapping, and the general variables passed in. It loads a
+// standards sheet, puts the values in (from a macro or from a passed list), evaluates the Calc
+// area row by row and hands the Output values back.
+#pragma once
+
+#include "core/ErrorStatus.h"
+#include "core/Tvx_Array.h"
+#include "core/Tvx_String.h"
+#include "core/Tvx_StringArray.h"
+#include "spread/Tvx_Spread.h"
+#include "standards/variables/OvVarCells.h"
+
+class OvDlgStandardsData;
+
+// One Calc cell that did not compute, with the reason (for lint and diagnostics).
+struct OvCalcFailure {
+    int col = 0;
+    int row = 0;
+    Tvx_String equation;  // as it stood when it failed
+    Tvx_String reason;
+};
+
+class OvCalcSS : public Tvx_Spread {
+  public:
+    OvCalcSS() = default;
+    ~OvCalcSS() override = default;
+
+    // Runs one calculation for `data` (its mode decides where values come from and go to).
+    // 0 on success with the results in `data`; 3 on failure.
+    Acad::ErrorStatus calculate(OvDlgStandardsData& data);
+
+    // Loads the sheet the record names (a path, or a name in the library's standards folder).
+    Acad::ErrorStatus loadFile(const OvDlgStandardsData& data);
+    // Writes the general variables' values over their names in every cell.
+    void replaceGenVars();
+    // Registers the functions, drops duplicate names and evaluates the Calc area.
+    Acad::ErrorStatus mainCalculation();
+    // Evaluates one Calc cell; 3 when its equation fails (the warning is shown then).
+    Acad::ErrorStatus calcCell(int col, int row);
+
+    const Tvx_Array<OvCalcFailure>& failures() const { return failures_; }
+
+    Tvx_String ssFile;
+    OvVarCells varCells;
+    Tvx_StringArray genVarNames;
+    Tvx_StringArray genVarValues;
+
+  private:
+    Acad::ErrorStatus calcMacroMode(OvDlgStandardsData& data);
+    Acad::ErrorStatus calcListMode(OvDlgStandardsData& data);
+    Acad::ErrorStatus getFromVars(const OvDlgStandardsData& data);
+    Acad::ErrorStatus setToVars(OvDlgStandardsData& data) const;
+    void findDuplicates();
+    Acad::ErrorStatus calcOrdinaryEquation(int col, int row, int varIndex, Tvx_String& expression,
+                                           Tvx_String& reason);
+    Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
+    Tvx_String replaceVarNames(const Tvx_String& expression) const;
+    // Records the failure and shows the equation-failed warning when warnings are on.
+    void equationFailed(int col, int row, const Tvx_String& left, const Tvx_String& expression,
+                        const Tvx_String& reason);
+
+    Tvx_Array<OvCalcFailure> failures_;
+};

@@ -1,0 +1,67 @@
+// OvCalcSSCallChild.cpp - "CallChild": runs a child sheet in list mode on copies of some of
+// this sheet's variables (bound by position) and takes back its Output values. The child runs
+// in another pooled dialog while this one stays lent.
+#include "standards/calc/CallChildCall.h"
+#include "standards/calc/OvCalcSS.h"
+#include "standards/calc/StandardsPaths.h"
+#include "standards/calc/StartDlgStandardsSS.h"
+#include "standards/macroaccess/OvDlgStandardsData.h"
+
+Acad::ErrorStatus OvCalcSS::callChild(const Tvx_String& expression, Tvx_String& reason) {
+    CallChildArgs args;
+    if (!parseCallChild(expression, args, reason)) {
+        return Acad::eInvalidInput;
+    }
+    Tvx_String childFile;
+    if (!resolveChildFile(args.childName, ssFile, childFile)) {
+        reason = L"child sheet \"" + args.childName + L"\" not found";
+        return Acad::eInvalidInput;
+    }
+    OvVarCells handed;
+    for (const Tvx_String& name : args.variableNames) {
+        int index = -1;
+        if (varCells.findVarCell(name, index) != Acad::eOk) {
+            reason = L"\"" + name + L"\" is not a variable of the sheet";
+            return Acad::eInvalidInput;
+        }
+        OvVarCell copy = varCells[index];
+        copy.col = 0;
+        copy.row = 0;
+        handed.append(copy);
+    }
+    if (childFile.equal(ssFile, false)) {
+        reason = L"a sheet cannot call itself";
+        return Acad::eInvalidInput;
+    }
+    const CallChildDepth depth;
+    if (!depth.allowed()) {
+        reason = L"child sheets nested deeper than " + Tvx_String::fromInt(kMaxCallChildDepth) +
+                 L" levels";
+        return Acad::eInvalidInput;
+    }
+    OvDlgStandardsData child;
+    child.mode = OvDlgStandardsData::ListMode;
+    child.ssFile = childFile;
+    child.varCells = handed;
+    child.genVarNames = genVarNames;
+    child.genVarValues = genVarValues;
+    if (!StartDlgStandardsSS(child)) {
+        reason = L"the child sheet " + childFile + L" failed";
+        return Acad::eInvalidInput;
+    }
+    for (const OvVarCell& returned : child.varCells) {
+        if (!returned.isOutput()) {
+            continue;
+        }
+        int index = -1;
+        if (varCells.findVarCell(returned.name, index) != Acad::eOk) {
+            continue;
+        }
+        if (varCells[index].isInput()) {
+            reason = L"the child's result \"" + returned.name + L"\" would change an Input";
+            return Acad::eInvalidInput;
+        }
+        varCells[index].setValueFromOther(*this, returned);
+    }
+    return Acad::eOk;
+}

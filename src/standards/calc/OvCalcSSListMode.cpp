@@ -1,0 +1,76 @@
+// OvCalcSSListMode.cpp - list mode: the values come from the record's variable list and the
+// Output values go back into it. Binding is by position, not by name: the sheet's Input and
+// Output variables take the list's entries in order, Local variables are skipped.
+#include "core/Tvx_Timer.h"
+#include "frame/ModuleTimers.h"
+#include "standards/calc/OvCalcSS.h"
+#include "standards/macroaccess/OvDlgStandardsData.h"
+
+Acad::ErrorStatus OvCalcSS::calcListMode(OvDlgStandardsData& data) {
+    {
+        Tvx_FunctionTimer timer(gGetFromVars);
+        if (getFromVars(data) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+        Tvx_FunctionTimer replaceTimer(gSSSreplaceGenVars);
+        replaceGenVars();
+    }
+    {
+        Tvx_FunctionTimer timer(gCalcChild);
+        if (mainCalculation() != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    Tvx_FunctionTimer timer(gSetToVars);
+    return setToVars(data);
+}
+
+Acad::ErrorStatus OvCalcSS::getFromVars(const OvDlgStandardsData& data) {
+    genVarNames = data.genVarNames;
+    genVarValues = data.genVarValues;
+    if (varCells.findVarCells(*this) != Acad::eOk) {
+        return Acad::eInvalidInput;
+    }
+    const OvVarCells& passed = data.varCells;
+    int locals = 0;
+    for (int i = 0; i < varCells.length(); ++i) {
+        OvVarCell& cell = varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            cell.setNewValue(*this, Tvx_String());
+            continue;
+        }
+        const int bound = i - locals;
+        if (bound >= passed.length()) {
+            return Acad::eInvalidInput;  // the caller passed too few variables
+        }
+        if (cell.isOutput() && passed[bound].isInput()) {
+            return Acad::eInvalidInput;  // a caller's Input must never receive a result
+        }
+        if (cell.setNewValue(*this, passed[bound].value) != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::setToVars(OvDlgStandardsData& data) const {
+    OvVarCells& passed = data.varCells;
+    int locals = 0;
+    for (int i = 0; i < varCells.length(); ++i) {
+        const OvVarCell& cell = varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            continue;
+        }
+        if (!cell.isOutput()) {
+            continue;
+        }
+        const int bound = i - locals;
+        if (bound >= passed.length()) {
+            return Acad::eInvalidInput;
+        }
+        passed[bound].value = cell.value;
+    }
+    return Acad::eOk;
+}

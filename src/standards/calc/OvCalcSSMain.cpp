@@ -1,0 +1,56 @@
+// OvCalcSSMain.cpp - the main calculation: the custom functions, duplicate variable names, and
+// the Calc area evaluated row by row, each row left to right.
+#include "core/StringHelpers.h"
+#include "core/Tvx_Timer.h"
+#include "frame/ModuleTimers.h"
+#include "standards/calc/CalcMessages.h"
+#include "standards/calc/OvCalcSS.h"
+#include "standards/functions/CustomFunctions.h"
+#include "standards/variables/SSAreas.h"
+
+Acad::ErrorStatus OvCalcSS::mainCalculation() {
+    {
+        Tvx_FunctionTimer timer(gRegisterFuntions);
+        if (grid() == nullptr || !registerCustomFunctions(*grid())) {
+            return Acad::eInvalidInput;
+        }
+    }
+    {
+        Tvx_FunctionTimer timer(gFindDuplicates);
+        findDuplicates();
+    }
+    Tvx_FunctionTimer timer(gCalcCells);
+    int headerCol = 0;
+    int headerRow = 0;
+    if (!findAreaHeader(*this, kCalcHeader, headerCol, headerRow)) {
+        return Acad::eInvalidInput;
+    }
+    const int cols = getMaxCols();
+    const int rows = getMaxRows();
+    for (int row = headerRow + 1; row <= rows; ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            calcCell(col, row);  // a failed equation has been reported; the others go on
+        }
+    }
+    return Acad::eOk;
+}
+
+void OvCalcSS::findDuplicates() {
+    Tvx_StringArray names;
+    for (const OvVarCell& cell : varCells) {
+        names.append(cell.name);
+    }
+    if (!hasDuplicates(names)) {
+        return;
+    }
+    Tvx_Array<int> indices;
+    getDuplicates(names, indices);
+    Tvx_StringArray duplicates;
+    for (int index : indices) {
+        duplicates.append(names[index]);
+    }
+    showDuplicateNames(ssFile, duplicates);
+    for (int i = indices.length() - 1; i >= 0; --i) {
+        varCells.removeAt(indices[i]);
+    }
+}
