@@ -21,31 +21,34 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Macro mode: each macro of the drawing dimensioned by its standard. The end plate and the fin
-# plate use their mapping files (key = macro name); the base plate is mapped by module group.
-# The calculation works on a copy; the difference to the original is what it changed.
+# plate and the base plate use their mapping files (key = macro name).
+# The calculation writes a copy of the drawing; the difference to the original is what it changed.
 macro_calc() {
     local macro=$1 standard=$2 module=$3
     echo
-    echo "== $macro: $standard ($module)"
-    cp "$drawing" "$work/before.json"
+    echo "== macro $macro, standard $standard ($module)"
     cp "$drawing" "$work/after.json"
     "$ovss" calc --drawing "$work/after.json" --macro "$macro" --standard "$standard" \
-        --module "$module"
-    diff -u --label "before" --label "after" "$work/before.json" "$work/after.json" || true
+        --module "$module" --write
+    echo "-- what changed in the drawing:"
+    # Each changed value with the name of the object it belongs to.
+    diff -U8 "$drawing" "$work/after.json" | awk '
+        /"name":/ { name = $0; sub(/.*"name": "/, "", name); sub(/".*/, "", name) }
+        /^-[^-]/ { old = $0; sub(/^-[ ]*/, "", old); sub(/,$/, "", old) }
+        /^\+[^+]/ { new = $0; sub(/^\+[ ]*/, "", new); sub(/,$/, "", new)
+                    printf "   %-16s %s  ->  %s\n", name, old, new }' || true
 }
 macro_calc EndPlateBeamToColumn EndPlateBeamColumn EndPlateBeamToColumn
-macro_calc BasePlate BasePlate Module.BasePlate
+macro_calc BasePlate BasePlate BasePlate
 macro_calc FinPlate FinPlate FinPlate
 
-# List mode: Input values by position, in the order the standard declares them.
+# List mode: Input values by name, as a parent sheet's CallChild would hand them over.
 list_calc() {
-    local standard=$1
-    shift
     echo
-    echo "== $standard $*"
-    "$ovss" calc --standard "$standard" "$@"
+    echo "== standard $*"
+    "$ovss" calc "$@"
 }
-list_calc EndPlateBeamColumn IPE300 HEB200 20
-list_calc "Childs/EndPlateBoltRows" 300 10.7 22 35 20
-list_calc BasePlate HEB300 24
-list_calc FinPlate IPE400 20 300
+list_calc EndPlateBeamColumn --set BeamSection=IPE300 --set ColumnSection=HEB200 \
+    --set BoltDiameter=20
+list_calc BasePlate --set Column.Name=HEB300 --set Anchor.Diameter=24
+list_calc FinPlate --set BeamSection=IPE400 --set BoltDiameter=20 --set Shear=300

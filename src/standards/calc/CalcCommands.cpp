@@ -3,6 +3,7 @@
 
 #include "core/AcTransaction.h"
 #include "core/Paths.h"
+#include "core/TextFile.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroDataSync.h"
 #include "core/macro/Tvx_Drawing.h"
@@ -73,18 +74,62 @@ Tvx_DbMacro* findMacro(const Tvx_Drawing& drawing, const Tvx_String& name, std::
     return nullptr;
 }
 
-// A bare group name means that module group; "Module.x" and mapping keys are taken as given.
-Tvx_String moduleNameOf(const std::string& module, const Tvx_Macro& macro) {
+// The calculation writes dialog variables and cuts straight into the macro, but bolt data and
+// pattern counts into the macro's dialog record. This carries the latter into the drawing
+// without letting the record's older variable values overwrite the new ones: a fresh record
+// (with the new values) takes the bolt blocks and patterns and is written back.
+bool writeBoltRecordsToMacro(Tvx_DbMacro* dbMacro, const MacroData& computed) {
+    MacroData fresh;
+    if (buildMacroData(dbMacro, fresh) != Acad::eOk) {
+        return false;
+    }
+    Tvx_Array<Tvx_Array<int>> changed;
+    Tvx_Array<Tvx_Array<int>> changedPatterns;
+    for (int i = 0; i < fresh.tabs.length(); ++i) {
+        MacroTabData& tab = fresh.tabs[i];
+        Tvx_Array<int> marks;
+        for (const MacroTabData& source : computed.tabs) {
+            if (source.moduleName.equal(tab.moduleName, false)) {
+                tab.patterns = source.patterns;
+                tab.hasBoltData = source.hasBoltData;
+                tab.boltData = source.boltData;
+                marks.append(0);
+            }
+        }
+        changed.append(marks);
+        changedPatterns.append(marks);
+    }
+    setAllToMacro(fresh, changed, changedPatterns);
+    return true;
+}
+
+// True when the standard's mapping file has a line for `key`.
+bool mappingHasKey(const Tvx_String& sheetPath, const Tvx_String& key) {
+    Tvx_StringArray lines;
+    if (!ObjectExportReadFile(changeExtension(sheetPath, L"map"), lines)) {
+        return false;
+    }
+    for (const Tvx_String& line : lines) {
+        if (line.left(key.length() + 1).equal(key + L"=", false)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// "Module.x" is taken as given, and so is a key of the standard's mapping file; any other name
+// of a module group means that group (module-group mode).
+Tvx_String moduleNameOf(const std::string& module, const Tvx_Macro& macro,
+                        const Tvx_String& sheetPath) {
     const Tvx_String name = Tvx_String::fromUtf8(module);
-    if (name.startsWith(kModuleGroupPrefix, true)) {
+    if (name.startsWith(kModuleGroupPrefix, true) || mappingHasKey(sheetPath, name)) {
         return name;
     }
     for (int i = 0; i < macro.moduleCount(); ++i) {
         const Tvx_Module* candidate = macro.module(i);
-        if (candidate != nullptr &&
-            (candidate->groupName().equal(name, false) || candidate->name().equal(name, false))) {
-            return Tvx_String(kModuleGroupPrefix) +
-                   (candidate->groupName().isEmpty() ? candidate->name() : candidate->groupName());
+        if (candidate != nullptr && !candidate->groupName().isEmpty() &&
+            candidate->groupName().equal(name, false)) {
+            return Tvx_String(kModuleGroupPrefix) + candidate->groupName();
         }
     }
     return name;
@@ -177,7 +222,7 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
     AcTransaction transaction;
     OvDlgStandardsData data;
     data.initialize(dbMacro, Tvx_String::fromUtf8(options.standard),
-                    moduleNameOf(options.module, *dbMacro->macro()), &macroData);
+                    moduleNameOf(options.module, *dbMacro->macro(), sheetPath), &macroData);
     data.transaction = &transaction;
     Tvx_StringArray generalNames;
     dbMacro->macro()->getGeneralVariables(generalNames);
@@ -195,6 +240,10 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
         return kCalcFailed;
     }
     printOutputs(data.varCells, out);
+    if (!writeBoltRecordsToMacro(dbMacro, macroData)) {
+        err << "error: the bolt data of the macro " << options.macro << " was not written\n";
+        return kCalcFailed;
+    }
     if (options.write) {
         transaction.commit();
         if (!drawing.saveToFile(drawingPath, error)) {
