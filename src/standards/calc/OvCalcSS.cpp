@@ -32,6 +32,7 @@ Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
     // Nothing of an earlier calculation in this grid may leak into this one (a stale mapping
     // would write values into the wrong objects of the macro).
     varCells = OvVarCells();
+    clearVarNameLookup();
     genVarNames.removeAll();
     genVarValues.removeAll();
     {

@@ -4,6 +4,10 @@
 // area row by row and hands the Output values back.
 #pragma once
 
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "core/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
@@ -56,9 +60,23 @@ class OvCalcSS : public Tvx_Spread {
                                            Tvx_String& reason);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
+    // Builds (or drops) the name lookup the Calc area's equations share.
+    void buildVarNameLookup();
+    void clearVarNameLookup();
+    // The variable whose name equals `name` ignoring case (the first such one).
+    bool findVarCellIgnoringCase(const Tvx_String& name, int& index) const;
     // Records the failure and shows the equation-failed warning when warnings are on.
     void equationFailed(int col, int row, const Tvx_String& left, const Tvx_String& expression,
                         const Tvx_String& reason);
 
     Tvx_Array<OvCalcFailure> failures_;
+
+    // While the Calc area runs: each variable's name (exactly as declared) to its index, and
+    // each variable's cell coordinate. Only built when every name is a plain word (ASCII
+    // letters, digits, '_'), where a name's whole-word matches are exactly the word tokens
+    // equal to it; otherwise the names are replaced one by one.
+    bool varNameLookupReady_ = false;
+    std::unordered_map<std::wstring, int> varNameIndex_;
+    std::unordered_map<std::wstring, int> foldedVarNameIndex_;  // lower-cased name, first index
+    std::vector<std::wstring> varCoords_;
 };

@@ -2,6 +2,7 @@
 // variable names become cell coordinates, the grid computes it in the Calc cell itself, and the
 // result is stored in the variable and written into its cell. An equation that names
 // "CallChild" runs a child sheet instead.
+#include "core/CaseFolding.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
 #include "frame/ModuleTimers.h"
@@ -17,6 +18,15 @@ namespace {
 constexpr long kStringFormulaStyle = 0x110000;
 constexpr int kStringFormulaMaxLength = 200;
 constexpr int kNumberDecimals = 7;
+
+// The name as a case-ignoring comparison of names sees it.
+std::wstring foldedName(const std::wstring& name) {
+    std::wstring out(name);
+    for (wchar_t& ch : out) {
+        ch = ovcore::toLowerChar(ch);
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -38,7 +48,7 @@ Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
     bool isVariable = false;
     {
         Tvx_FunctionTimer timer(gCalcCellFindVarCell);
-        isVariable = hasEquals && varCells.findVarCell(left, varIndex) == Acad::eOk;
+        isVariable = hasEquals && findVarCellIgnoringCase(left, varIndex);
     }
     bool native = false;
     {
@@ -101,29 +111,64 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, int varIndex,
 }
 
 Tvx_String OvCalcSS::replaceVarNames(const Tvx_String& expression) const {
-    Tvx_StringArray names;
-    {
-        Tvx_FunctionTimer timer(gCalcCellGetVarNames);
-        for (const OvVarCell& cell : varCells) {
-            names.append(cell.name);
-        }
+    if (varNameLookupReady_) {
+        Tvx_FunctionTimer timer(gCalcCellReplaceVariables);
+        return replaceWholeWordsByLookup(expression.wstr(), varNameIndex_, varCoords_);
     }
-    Tvx_StringArray usedNames;
+    Tvx_StringArray names;
     Tvx_StringArray coords;
     {
         Tvx_FunctionTimer timer(gCalcCellGetVarCoords);
         // Duplicates (ignoring case) are gone by now, so variable i is the one its name finds.
-        for (int i = 0; i < names.length(); ++i) {
-            Tvx_FunctionTimer nameTimer(gCalcCellGetVarCoordName);
-            const OvVarCell& cell = varCells[i];
-            usedNames.append(names[i]);
+        for (const OvVarCell& cell : varCells) {
+            names.append(cell.name);
             coords.append(getAlfabet(cell.col) + Tvx_String::fromInt(cell.row));
         }
     }
     Tvx_String replaced = expression;
     Tvx_FunctionTimer timer(gCalcCellReplaceVariables);
-    replaceWholeWords(replaced, usedNames, coords, false);
+    replaceWholeWords(replaced, names, coords, false);
     return replaced;
+}
+
+void OvCalcSS::buildVarNameLookup() {
+    clearVarNameLookup();
+    for (const OvVarCell& cell : varCells) {
+        const std::wstring& name = cell.name.wstr();
+        for (wchar_t ch : name) {
+            if (!isWholeWordChar(ch)) {
+                clearVarNameLookup();
+                return;
+            }
+        }
+        const int index = static_cast<int>(varCoords_.size());
+        // An empty name replaces nothing; a repeated one only where its first entry is.
+        if (!name.empty()) {
+            varNameIndex_.emplace(name, index);
+        }
+        foldedVarNameIndex_.emplace(foldedName(name), index);
+        varCoords_.push_back((getAlfabet(cell.col) + Tvx_String::fromInt(cell.row)).wstr());
+    }
+    varNameLookupReady_ = true;
+}
+
+void OvCalcSS::clearVarNameLookup() {
+    varNameLookupReady_ = false;
+    varNameIndex_.clear();
+    foldedVarNameIndex_.clear();
+    varCoords_.clear();
+}
+
+bool OvCalcSS::findVarCellIgnoringCase(const Tvx_String& name, int& index) const {
+    if (!varNameLookupReady_) {
+        return varCells.findVarCell(name, index) == Acad::eOk;
+    }
+    const auto found = foldedVarNameIndex_.find(foldedName(name.wstr()));
+    if (found == foldedVarNameIndex_.end()) {
+        return false;
+    }
+    index = found->second;
+    return true;
 }
 
 void OvCalcSS::equationFailed(int col, int row, const Tvx_String& left,

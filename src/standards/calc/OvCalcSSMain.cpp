@@ -27,11 +27,13 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
     }
     const int cols = getMaxCols();
     const int rows = getMaxRows();
+    buildVarNameLookup();
     for (int row = headerRow + 1; row <= rows; ++row) {
         for (int col = 1; col <= cols; ++col) {
             calcCell(col, row);  // a failed equation has been reported; the others go on
         }
     }
+    clearVarNameLookup();
     return Acad::eOk;
 }
 

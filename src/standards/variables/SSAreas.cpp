@@ -36,7 +36,9 @@ bool findAreaHeader(const Tvx_Spread& spread, const Tvx_String& word, int& col, 
     Tvx_String text;
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= cols; ++c) {
-            if (spread.getCellText(c, r, text, Tvx_Spread::kReadValue) && text.equal(word, false)) {
+            // Case folding keeps the length, so a text of another length is no match.
+            if (spread.getCellText(c, r, text, Tvx_Spread::kReadValue) &&
+                text.length() == word.length() && text.equal(word, false)) {
                 col = c;
                 row = r;
                 return true;

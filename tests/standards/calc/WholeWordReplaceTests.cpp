@@ -48,6 +48,29 @@ TEST(ReplaceListTest, UsesTheShorterListAndReportsAnyReplacement) {
     EXPECT_FALSE(replaceWholeWords(text, {L"z"}, {L"1"}, false));
 }
 
+// The one-pass replacement must give what the name-by-name one gives, including a value that a
+// later name matches ("x" becomes "B2", which the later name "B2" turns into "C3") but never
+// one that comes earlier ("C3" stands before "B2", so the "C3" put in stays).
+TEST(ReplaceByLookupTest, MatchesTheNameByNameReplacement) {
+    const Tvx_StringArray names = {L"C3", L"x", L"Width", L"", L"B2", L"w_2", L"Len"};
+    const Tvx_StringArray values = {L"D4", L"B2", L"A5", L"Z9", L"C3", L"E1", L"F7"};
+    std::unordered_map<std::wstring, int> index;
+    std::vector<std::wstring> byPosition;
+    for (int i = 0; i < names.length(); ++i) {
+        if (!names[i].isEmpty()) {
+            index.emplace(names[i].wstr(), i);
+        }
+        byPosition.push_back(values[i].wstr());
+    }
+    for (const wchar_t* text :
+         {L"", L"x", L"x+x*(x)", L"MaxWidth + Width*width", L"w_2+w_22+2w_2", L"ROUND(Len, 2)",
+          L"\"Len\" & x", L"C3 + B2", L"Längd + Len", L"  x  ", L"x.Width", L"B2x"}) {
+        Tvx_String expected = text;
+        replaceWholeWords(expected, names, values, false);
+        EXPECT_EQ(replaceWholeWordsByLookup(text, index, byPosition), expected) << text;
+    }
+}
+
 TEST(CallChildParseTest, ReadsTheChildAndTheVariables) {
     CallChildArgs args;
     Tvx_String reason;
