@@ -41,9 +41,9 @@ bool readRequest(const SSValue* args, int argCount, int minimum, int first, Tvx_
     return true;
 }
 
-}  // namespace
-
-bool stdSizeWithTolerance(SSValue* result, SSValue* args, int argCount) {
+// STDSIZE and STDTHICKNESS: the candidates are one of the two numbers of every file line.
+template <double StandardSize::*Part>
+bool selectFromFileLines(SSValue* result, SSValue* args, int argCount) {
     resetResult(result);
     Tvx_String fileName;
     ToleranceRequest request;
@@ -52,25 +52,20 @@ bool stdSizeWithTolerance(SSValue* result, SSValue* args, int argCount) {
     }
     Tvx_Array<double> candidates;
     for (const StandardSize& size : sizesOf(fileName)) {
-        candidates.append(size.first);
+        candidates.append(size.*Part);
     }
     setNumberResult(result, selectWithTolerance(candidates, request));
     return true;
 }
 
+}  // namespace
+
+bool stdSizeWithTolerance(SSValue* result, SSValue* args, int argCount) {
+    return selectFromFileLines<&StandardSize::first>(result, args, argCount);
+}
+
 bool stdThicknessWithTolerance(SSValue* result, SSValue* args, int argCount) {
-    resetResult(result);
-    Tvx_String fileName;
-    ToleranceRequest request;
-    if (!readRequest(args, argCount, 5, 2, fileName, request)) {
-        return false;
-    }
-    Tvx_Array<double> candidates;
-    for (const StandardSize& size : sizesOf(fileName)) {
-        candidates.append(size.second);
-    }
-    setNumberResult(result, selectWithTolerance(candidates, request));
-    return true;
+    return selectFromFileLines<&StandardSize::second>(result, args, argCount);
 }
 
 bool stdWidthWithTolerance(SSValue* result, SSValue* args, int argCount) {
