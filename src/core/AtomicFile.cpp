@@ -49,7 +49,11 @@ bool atomicWriteFile(const Tvx_String& path, std::string_view bytes) {
         return false;
     }
     const std::filesystem::path folder = target.parent_path();
-    std::string pattern = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    // Built step by step: GCC 12 at -O3 warns falsely (-Wrestrict) about "." + std::string.
+    std::string leaf = ".";
+    leaf += target.filename().string();
+    leaf += ".tmp-XXXXXX";
+    std::string pattern = (folder / leaf).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
