@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -62,13 +63,22 @@ class StyleTable {
   public:
     StyleTable();
     const CellStyle& at(std::uint32_t index) const { return styles_[index]; }
-    std::uint32_t intern(const CellStyle& style);
+    std::uint32_t intern(CellStyle style);
+    // The style `from` with its cell type set to `type`. The last such change is remembered:
+    // runs of cells commonly get one type.
+    std::uint32_t withType(std::uint32_t from, const CellType& type);
     std::size_t size() const { return styles_.size(); }
     const std::vector<CellStyle>& all() const { return styles_; }
 
   private:
     std::vector<CellStyle> styles_;
-    std::unordered_map<std::string, std::uint32_t> index_;
+    std::unordered_multimap<std::size_t, std::uint32_t> index_;  // style hash -> index
+    struct TypeChange {
+        std::uint32_t from = 0;
+        CellType type;
+        std::uint32_t to = 0;
+    };
+    std::optional<TypeChange> lastTypeChange_;
 };
 
 }  // namespace ovgrid

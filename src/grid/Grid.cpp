@@ -13,6 +13,7 @@ Grid::Grid() {
     fonts_.emplace_back();
 }
 Grid::~Grid() = default;
+Grid::Grid(const Grid&) = default;
 Grid::Grid(Grid&&) noexcept = default;
 Grid& Grid::operator=(Grid&&) noexcept = default;
 
@@ -241,13 +242,26 @@ bool Grid::setFormula(int col, int row, std::wstring_view text, bool recalc, std
     if (!compiled) {
         return false;
     }
-    Cell& cell = cellAt(col, row);
+    storeFormula(key, std::make_shared<CompiledFormula>(std::move(*compiled)), recalc);
+    return true;
+}
+
+bool Grid::setCompiledFormula(int col, int row, std::shared_ptr<CompiledFormula> formula,
+                              bool recalc) {
+    if (!formula || !toInternal(col, row) || col == 0 || row == 0) {
+        return false;
+    }
+    storeFormula(cellKey(col, row), std::move(formula), recalc);
+    return true;
+}
+
+void Grid::storeFormula(CellKey key, std::shared_ptr<CompiledFormula> formula, bool recalc) {
+    Cell& cell = cellAt(keyCol(key), keyRow(key));
     dropFormula(key, cell);
-    attachFormula(key, cell, std::make_shared<CompiledFormula>(std::move(*compiled)));
+    attachFormula(key, cell, std::move(formula));
     cell.value = Value{};
     cell.dirty = true;
     formulaChanged(key, recalc);
-    return true;
 }
 
 Value Grid::cellValue(int col, int row) const {

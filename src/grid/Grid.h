@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -44,7 +45,7 @@ class Grid {
   public:
     Grid();
     ~Grid();
-    Grid(const Grid&) = delete;
+    // Whole-grid copies happen only through loadFromSheet.
     Grid& operator=(const Grid&) = delete;
     Grid(Grid&&) noexcept;
     Grid& operator=(Grid&&) noexcept;
@@ -75,6 +76,11 @@ class Grid {
     // at once. False, with the cell unchanged, when the formula does not compile.
     bool setFormula(int col, int row, std::wstring_view text, bool recalc,
                     std::wstring* error = nullptr);
+    // Stores a formula compiled (CompiledFormula::compile) for this very cell, as setFormula
+    // stores the one it compiles; the formula may be shared, the grid copies it before it
+    // adjusts it for a structural edit.
+    bool setCompiledFormula(int col, int row, std::shared_ptr<CompiledFormula> formula,
+                            bool recalc);
     bool getText(int col, int row, ReadMode mode, std::wstring& out) const;
     bool getData(int col, int row, std::wstring& out) const;
     bool getValue(int col, int row, std::wstring& out) const;
@@ -205,6 +211,9 @@ class Grid {
     // --- files (.ovs); a failed load leaves the grid unchanged and says why
     bool loadFromFile(const std::filesystem::path& path, std::wstring* error = nullptr);
     bool loadFromMemory(std::string_view bytes, std::wstring* error = nullptr);
+    // Loads a copy of a sheet already in memory, as loading its file would; formulas are
+    // shared with it until either side edits them.
+    bool loadFromSheet(const Grid& sheet, std::wstring* error = nullptr);
     bool saveToFile(const std::filesystem::path& path, int flag = 0,
                     std::wstring* error = nullptr) const;
 
@@ -230,6 +239,9 @@ class Grid {
 
   private:
     friend class GridReader;
+    Grid(const Grid&);
+    // Takes over `fresh` as this grid's sheet, keeping what belongs to the view.
+    void adoptSheet(Grid&& fresh);
     friend class GridEvaluator;
 
     // Maps HEADER and 0 to 0; false when outside 0..count or otherwise invalid.
@@ -246,6 +258,7 @@ class Grid {
     std::wstring readText(int col, int row, ReadMode mode) const;
     void dropFormula(CellKey key, Cell& cell);
     void attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormula> formula);
+    void storeFormula(CellKey key, std::shared_ptr<CompiledFormula> formula, bool recalc);
     void rebuildDependencies();
     void dropCellsOutside();
     template <typename Remap>
@@ -261,6 +274,8 @@ class Grid {
     void addVolatile(std::vector<CellKey>& touched);
     void evaluateCell(CellKey key);
     void computeDirty(const std::vector<CellKey>& targets);
+    // Every stale formula cell the formula of `key` reads (itself too, when it reads itself).
+    void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
     void runPendingAutoCalc();
 
     int maxCols_ = 0;

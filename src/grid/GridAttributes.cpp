@@ -2,6 +2,7 @@
 // borders), spans, row and column sizes, selection, edit state and presentation settings.
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "grid/Grid.h"
 #include "grid/NumberText.h"
@@ -23,19 +24,28 @@ bool Grid::changeStyleRange(int col1, int row1, int col2, int row2, Change chang
     if (area > kMaxStyledBlock) {
         return false;
     }
+    // `change` edits a style, or (given a style index) answers the changed style's index.
+    auto restyle = [&](std::uint32_t old) -> std::uint32_t {
+        if constexpr (std::is_invocable_r_v<std::uint32_t, Change, std::uint32_t>) {
+            return change(old);
+        } else {
+            CellStyle style = styles_.at(old);
+            change(style);
+            return style == styles_.at(old) ? old : styles_.intern(std::move(style));
+        }
+    };
     std::unordered_map<std::uint32_t, std::uint32_t> memo;  // old style -> new style
     for (int r = row1; r <= row2; ++r) {
         for (int c = col1; c <= col2; ++c) {
             auto it = cells_.find(cellKey(c, r));
             std::uint32_t old = it == cells_.end() ? 0 : it->second.style;
-            auto known = memo.find(old);
             std::uint32_t next;
-            if (known != memo.end()) {
+            if (area == 1) {
+                next = restyle(old);
+            } else if (auto known = memo.find(old); known != memo.end()) {
                 next = known->second;
             } else {
-                CellStyle style = styles_.at(old);
-                change(style);
-                next = styles_.intern(style);
+                next = restyle(old);
                 memo.emplace(old, next);
             }
             if (next == old) {
@@ -66,10 +76,17 @@ bool Grid::setCellType(int col, int row, const CellType& type) {
 }
 
 bool Grid::setCellTypeRange(int col1, int row1, int col2, int row2, const CellType& type) {
-    bool ok = changeStyleRange(col1, row1, col2, row2, [&](CellStyle& s) {
-        s.hasType = true;
-        s.cellType = type;
-    });
+    // Setting a cell's type again is common (a value written into a typed cell) and then
+    // needs no new style.
+    int col = col1;
+    int row = row1;
+    const bool sameType = col1 == col2 && row1 == row2 && toInternal(col, row) && [&] {
+        const CellStyle& current = styleOf(findCell(col, row));
+        return current.hasType && current.cellType == type;
+    }();
+    bool ok = sameType || changeStyleRange(col1, row1, col2, row2, [&](std::uint32_t old) {
+                  return styles_.withType(old, type);
+              });
     if (ok && type.type == kTypeNumber && toInternalRange(col1, row1, col2, row2)) {
         // A number cell holds numbers: a numeric text becomes its number; any other text
         // stays as it is rather than being lost.

@@ -732,14 +732,33 @@ bool Grid::loadFromMemory(std::string_view bytes, std::wstring* error) {
     } catch (const std::exception& e) {
         return report(e.what());
     }
+    adoptSheet(std::move(fresh));
+    return true;
+}
+
+bool Grid::loadFromSheet(const Grid& sheet, std::wstring* error) {
+    if (structureLocked()) {
+        if (error) {
+            *error = L"cannot load the sheet: a formula is being evaluated";
+        }
+        return false;
+    }
+    if (&sheet != this) {
+        adoptSheet(Grid(sheet));
+    }
+    return true;
+}
+
+void Grid::adoptSheet(Grid&& fresh) {
     // Loading replaces the sheet, including its registered functions; the view stays.
     fresh.metrics_ = metrics_;
     fresh.owner_ = owner_;
     fresh.clientRect_ = clientRect_;
     fresh.scrollBarWidth_ = scrollBarWidth_;
     fresh.scrollBarHeight_ = scrollBarHeight_;
+    fresh.evalDepth_ = 0;
+    fresh.pendingAuto_.clear();
     *this = std::move(fresh);
-    return true;
 }
 
 bool Grid::loadFromFile(const std::filesystem::path& path, std::wstring* error) {

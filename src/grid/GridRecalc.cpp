@@ -171,6 +171,39 @@ void Grid::evaluateCell(CellKey key) {
     }
 }
 
+void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const {
+    auto isDirtyFormula = [&](CellKey k) {
+        auto it = cells_.find(k);
+        return it != cells_.end() && it->second.formula && it->second.dirty;
+    };
+    cells_.at(key).formula->forEachReference([&](const CellRange& raw) {
+        int col1 = std::max(1, raw.col1), row1 = std::max(1, raw.row1);
+        int col2 = std::min(maxCols_, raw.col2), row2 = std::min(maxRows_, raw.row2);
+        if (col1 > col2 || row1 > row2) {
+            return;
+        }
+        long long area = static_cast<long long>(col2 - col1 + 1) * (row2 - row1 + 1);
+        if (area <= static_cast<long long>(formulaCells_.size())) {
+            for (int r = row1; r <= row2; ++r) {
+                for (int c = col1; c <= col2; ++c) {
+                    CellKey k = cellKey(c, r);
+                    if (isDirtyFormula(k)) {
+                        visit(k);
+                    }
+                }
+            }
+        } else {
+            // A large, sparse range: walk the formula cells instead of its area.
+            for (CellKey k : formulaCells_) {
+                int c = keyCol(k), r = keyRow(k);
+                if (c >= col1 && c <= col2 && r >= row1 && r <= row2 && isDirtyFormula(k)) {
+                    visit(k);
+                }
+            }
+        }
+    });
+}
+
 void Grid::computeDirty(const std::vector<CellKey>& targets) {
     struct NodeInfo {
         int index = 0;
@@ -197,43 +230,25 @@ void Grid::computeDirty(const std::vector<CellKey>& targets) {
         ++counter;
         sccStack.push_back(key);
         Frame frame{key, {}, 0, false};
-        const CompiledFormula& formula = *cells_.at(key).formula;
-        auto addPrecedent = [&](CellKey p) {
+        forEachDirtyPrecedent(key, [&](CellKey p) {
             if (p == key) {
                 frame.selfLoop = true;
             } else {
                 frame.precedents.push_back(p);
             }
-        };
-        formula.forEachReference([&](const CellRange& raw) {
-            int col1 = std::max(1, raw.col1), row1 = std::max(1, raw.row1);
-            int col2 = std::min(maxCols_, raw.col2), row2 = std::min(maxRows_, raw.row2);
-            if (col1 > col2 || row1 > row2) {
-                return;
-            }
-            long long area = static_cast<long long>(col2 - col1 + 1) * (row2 - row1 + 1);
-            if (area <= static_cast<long long>(formulaCells_.size())) {
-                for (int r = row1; r <= row2; ++r) {
-                    for (int c = col1; c <= col2; ++c) {
-                        CellKey k = cellKey(c, r);
-                        if (isDirtyFormula(k)) {
-                            addPrecedent(k);
-                        }
-                    }
-                }
-            } else {
-                // A large, sparse range: walk the formula cells instead of its area.
-                for (CellKey k : formulaCells_) {
-                    int c = keyCol(k), r = keyRow(k);
-                    if (c >= col1 && c <= col2 && r >= row1 && r <= row2 && isDirtyFormula(k)) {
-                        addPrecedent(k);
-                    }
-                }
-            }
         });
         frames.push_back(std::move(frame));
     };
 
+    if (targets.size() == 1 && isDirtyFormula(targets.front())) {
+        // The common case of one new formula reading computed cells only: nothing to order.
+        bool readsStale = false;
+        forEachDirtyPrecedent(targets.front(), [&](CellKey) { readsStale = true; });
+        if (!readsStale) {
+            evaluateCell(targets.front());
+            return;
+        }
+    }
     for (CellKey target : targets) {
         if (info.count(target) || !isDirtyFormula(target)) {
             continue;

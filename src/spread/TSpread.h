@@ -239,6 +239,9 @@ class TSpread {
     bool SSLoadFromFile(const std::filesystem::path& path, std::wstring* error = nullptr) {
         return grid_ && grid_->loadFromFile(path, error);
     }
+    bool SSLoadFromSheet(const ovgrid::Grid& sheet, std::wstring* error = nullptr) {
+        return grid_ && grid_->loadFromSheet(sheet, error);
+    }
     bool SSSaveToFile(const std::filesystem::path& path, int flag,
                       std::wstring* error = nullptr) const {
         return grid_ && grid_->saveToFile(path, flag, error);

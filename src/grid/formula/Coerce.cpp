@@ -180,9 +180,10 @@ double toSignificant(double x) {
         return x;
     }
     char buf[64];
-    std::snprintf(buf, sizeof(buf), "%.14e", x);
+    const auto written =
+        std::to_chars(buf, buf + sizeof(buf), x, std::chars_format::scientific, 14);
     double value = x;
-    std::from_chars(buf, buf + std::char_traits<char>::length(buf), value);
+    std::from_chars(buf, written.ptr, value);
     return value;
 }
 

@@ -2,6 +2,7 @@
 //
 // Rounding works on the value first brought to 15 significant digits, so that ROUND(2.675, 2)
 // gives 2.68 as in the common spreadsheets although 2.675 is stored slightly below.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -21,6 +22,24 @@ Operand err(ErrorCode e) {
 
 enum class RoundMode { Nearest, AwayFromZero, TowardZero };
 
+// Whether bringing y to 15 significant digits may change how it rounds: only when y lies
+// within that precision (half a unit of its 15th digit, at most 5e-15 of |y|) of a boundary,
+// a half for rounding to nearest, a whole number otherwise. Whole numbers below 1e15 keep
+// their value.
+bool nearRoundingBoundary(double y, RoundMode mode) {
+    const double magnitude = std::fabs(y);
+    if (!(magnitude < 1e15)) {
+        return true;
+    }
+    const double fraction = magnitude - std::floor(magnitude);
+    if (fraction == 0.0) {
+        return false;
+    }
+    const double distance =
+        mode == RoundMode::Nearest ? std::fabs(fraction - 0.5) : std::min(fraction, 1.0 - fraction);
+    return distance <= magnitude * 1e-14;
+}
+
 double roundDigits(double x, double digitsArg, RoundMode mode) {
     double digits = std::trunc(digitsArg);
     if (digits > 308 || digits < -308) {
@@ -31,7 +50,9 @@ double roundDigits(double x, double digitsArg, RoundMode mode) {
     if (!std::isfinite(y)) {
         return x;  // more digits than a double holds: nothing to round
     }
-    y = toSignificant(y);
+    if (nearRoundingBoundary(y, mode)) {
+        y = toSignificant(y);
+    }
     double r = mode == RoundMode::Nearest        ? std::round(y)
                : mode == RoundMode::AwayFromZero ? (y < 0 ? std::floor(y) : std::ceil(y))
                                                  : std::trunc(y);

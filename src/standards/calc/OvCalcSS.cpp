@@ -32,7 +32,9 @@ Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
     // Nothing of an earlier calculation in this grid may leak into this one (a stale mapping
     // would write values into the wrong objects of the macro).
     varCells = OvVarCells();
-    clearVarNameLookup();
+    plan_.reset();
+    planBound_ = false;
+    lookup_.reset();
     genVarNames.removeAll();
     genVarValues.removeAll();
     {
@@ -54,13 +56,27 @@ Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
 Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
     const Tvx_String path = resolveStandardsFile(data.ssFile);
     setCalculationProperties(*this);
-    if (!loadSheetCached(*this, path)) {
+    if (!loadSheetCached(*this, path, &plan_)) {
         return Acad::eInvalidInput;
     }
     // A sheet file may carry its own settings; the calculation needs its own.
     setCalculationProperties(*this);
     ssFile = path;
     return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::findDeclaredVariables() {
+    if (plan_ != nullptr) {
+        if (const auto declared = plan_->declared()) {
+            varCells.assignVarCells(*declared);
+            return Acad::eOk;
+        }
+    }
+    const Acad::ErrorStatus status = varCells.findVarCells(*this);
+    if (status == Acad::eOk && plan_ != nullptr) {
+        plan_->setDeclared(varCells);
+    }
+    return status;
 }
 
 Acad::ErrorStatus OvCalcSS::calcMacroMode(OvDlgStandardsData& data) {
@@ -71,7 +87,7 @@ Acad::ErrorStatus OvCalcSS::calcMacroMode(OvDlgStandardsData& data) {
         }
         genVarNames = data.genVarNames;
         genVarValues = data.genVarValues;
-        if (varCells.findVarCells(*this) != Acad::eOk) {
+        if (findDeclaredVariables() != Acad::eOk) {
             return Acad::eInvalidInput;
         }
     }

@@ -4,15 +4,14 @@
 // area row by row and hands the Output values back.
 #pragma once
 
-#include <string>
-#include <unordered_map>
-#include <vector>
+#include <memory>
 
 #include "core/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "spread/Tvx_Spread.h"
+#include "standards/calc/CalcPlan.h"
 #include "standards/variables/OvVarCells.h"
 
 class OvDlgStandardsData;
@@ -56,13 +55,14 @@ class OvCalcSS : public Tvx_Spread {
     Acad::ErrorStatus getFromVars(const OvDlgStandardsData& data);
     Acad::ErrorStatus setToVars(OvDlgStandardsData& data) const;
     void findDuplicates();
-    Acad::ErrorStatus calcOrdinaryEquation(int col, int row, int varIndex, Tvx_String& expression,
+    // varCells.findVarCells on the freshly loaded sheet, once per sheet version.
+    Acad::ErrorStatus findDeclaredVariables();
+    // The Calc cell's equation read and prepared (from the plan when it holds this text).
+    std::shared_ptr<const OvCalcCellPlan> prepareCell(int col, int row, const Tvx_String& text);
+    Acad::ErrorStatus calcOrdinaryEquation(int col, int row, const OvCalcCellPlan& cell,
                                            Tvx_String& reason);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
-    // Builds (or drops) the name lookup the Calc area's equations share.
-    void buildVarNameLookup();
-    void clearVarNameLookup();
     // The variable whose name equals `name` ignoring case (the first such one).
     bool findVarCellIgnoringCase(const Tvx_String& name, int& index) const;
     // Records the failure and shows the equation-failed warning when warnings are on.
@@ -71,12 +71,10 @@ class OvCalcSS : public Tvx_Spread {
 
     Tvx_Array<OvCalcFailure> failures_;
 
-    // While the Calc area runs: each variable's name (exactly as declared) to its index, and
-    // each variable's cell coordinate. Only built when every name is a plain word (ASCII
-    // letters, digits, '_'), where a name's whole-word matches are exactly the word tokens
-    // equal to it; otherwise the names are replaced one by one.
-    bool varNameLookupReady_ = false;
-    std::unordered_map<std::wstring, int> varNameIndex_;
-    std::unordered_map<std::wstring, int> foldedVarNameIndex_;  // lower-cased name, first index
-    std::vector<std::wstring> varCoords_;
+    // The loaded sheet version's plan; it serves while the variable list is the one it was
+    // made for (`planBound_`).
+    std::shared_ptr<OvCalcPlan> plan_;
+    bool planBound_ = false;
+    // While the Calc area runs: the variables' name lookup.
+    std::shared_ptr<const OvVarNameLookup> lookup_;
 };

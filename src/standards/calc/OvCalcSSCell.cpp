@@ -19,15 +19,6 @@ constexpr long kStringFormulaStyle = 0x110000;
 constexpr int kStringFormulaMaxLength = 200;
 constexpr int kNumberDecimals = 7;
 
-// The name as a case-ignoring comparison of names sees it.
-std::wstring foldedName(const std::wstring& name) {
-    std::wstring out(name);
-    for (wchar_t& ch : out) {
-        ch = ovcore::toLowerChar(ch);
-    }
-    return out;
-}
-
 }  // namespace
 
 Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
@@ -35,45 +26,74 @@ Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
     if (!getCellText(col, row, text, kReadValue) || text.isEmpty()) {
         return Acad::eOk;  // nothing to evaluate
     }
-    Tvx_StringArray parts;
-    int parts_count = 0;
-    {
-        Tvx_FunctionTimer timer(gCalcCellSplitSymbol);
-        parts_count = splitStringAtSymbol(text, L"=", parts, true);
-    }
-    const bool hasEquals = parts_count == 2;
-    const Tvx_String left = hasEquals ? parts[0] : Tvx_String();
-    Tvx_String expression = hasEquals ? parts[1] : text;
-    int varIndex = -1;
-    bool isVariable = false;
-    {
-        Tvx_FunctionTimer timer(gCalcCellFindVarCell);
-        isVariable = hasEquals && findVarCellIgnoringCase(left, varIndex);
-    }
-    bool native = false;
-    {
-        Tvx_FunctionTimer timer(gCalcCellFindFunctions);
-        native = hasNativeFunction(expression);
-    }
+    const std::shared_ptr<const OvCalcCellPlan> cell = prepareCell(col, row, text);
     Tvx_String reason;
-    if (native) {
+    if (cell->native) {
         Tvx_FunctionTimer timer(gCalcCellCalcNativeFunctions);
-        if (callChild(expression, reason) == Acad::eOk) {
+        if (callChild(cell->expression, reason) == Acad::eOk) {
             return Acad::eOk;
         }
-    } else if (!hasEquals) {
+    } else if (!cell->hasEquals) {
         reason = L"not an equation (no \"=\")";
-    } else if (!isVariable) {
-        reason = L"\"" + left + L"\" is not a variable of the sheet";
-    } else if (calcOrdinaryEquation(col, row, varIndex, expression, reason) == Acad::eOk) {
+    } else if (cell->varIndex < 0) {
+        reason = L"\"" + cell->left + L"\" is not a variable of the sheet";
+    } else if (calcOrdinaryEquation(col, row, *cell, reason) == Acad::eOk) {
         return Acad::eOk;
+    } else {
+        // The failure shows the equation as it was computed.
+        equationFailed(col, row, cell->left, cell->replaced, reason);
+        return Acad::eInvalidInput;
     }
-    equationFailed(col, row, left, expression, reason);
+    equationFailed(col, row, cell->left, cell->expression, reason);
     return Acad::eInvalidInput;
 }
 
-Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, int varIndex,
-                                                 Tvx_String& expression, Tvx_String& reason) {
+std::shared_ptr<const OvCalcCellPlan> OvCalcSS::prepareCell(int col, int row,
+                                                            const Tvx_String& text) {
+    if (planBound_) {
+        if (auto known = plan_->find(col, row, text.wstr())) {
+            return known;
+        }
+    }
+    auto cell = std::make_shared<OvCalcCellPlan>();
+    cell->text = text.wstr();
+    Tvx_StringArray parts;
+    {
+        Tvx_FunctionTimer timer(gCalcCellSplitSymbol);
+        cell->hasEquals = splitStringAtSymbol(text, L"=", parts, true) == 2;
+    }
+    cell->left = cell->hasEquals ? parts[0] : Tvx_String();
+    cell->expression = cell->hasEquals ? parts[1] : text;
+    {
+        Tvx_FunctionTimer timer(gCalcCellFindVarCell);
+        int index = -1;
+        if (cell->hasEquals && findVarCellIgnoringCase(cell->left, index)) {
+            cell->varIndex = index;
+        }
+    }
+    {
+        Tvx_FunctionTimer timer(gCalcCellFindFunctions);
+        cell->native = hasNativeFunction(cell->expression);
+    }
+    if (!cell->native && cell->varIndex >= 0) {
+        Tvx_FunctionTimer timer(gCalcCellCalcFunctionsPrepare);
+        cell->replaced = replaceVarNames(cell->expression);
+        // Compiled here once; a text that does not compile goes to the grid each time, which
+        // then tells why.
+        if (auto compiled = ovgrid::CompiledFormula::compile(cell->replaced.wstr(),
+                                                             grid()->getRefStyle(), col, row)) {
+            cell->formula = std::make_shared<ovgrid::CompiledFormula>(std::move(*compiled));
+        }
+    }
+    if (planBound_) {
+        plan_->store(col, row, cell);
+    }
+    return cell;
+}
+
+Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcCellPlan& cell,
+                                                 Tvx_String& reason) {
+    const int varIndex = cell.varIndex;
     {
         Tvx_FunctionTimer timer(gCalcCellCalcFunctionsPrepare);
         if (varCells[varIndex].valueType == OvValueString) {
@@ -83,15 +103,18 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, int varIndex,
         } else {
             setNumberType(col, row, col, row, kNumberDecimals, false);
         }
-        expression = replaceVarNames(expression);
     }
-    std::wstring compileError;
-    if (!grid()->setFormula(col, row, expression.wstr(), true, &compileError)) {
-        reason = L"the formula does not compile";
-        if (!compileError.empty()) {
-            reason += L": " + Tvx_String(compileError);
+    if (cell.formula) {
+        grid()->setCompiledFormula(col, row, cell.formula, true);
+    } else {
+        std::wstring compileError;
+        if (!grid()->setFormula(col, row, cell.replaced.wstr(), true, &compileError)) {
+            reason = L"the formula does not compile";
+            if (!compileError.empty()) {
+                reason += L": " + Tvx_String(compileError);
+            }
+            return Acad::eInvalidInput;
         }
-        return Acad::eInvalidInput;
     }
     Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
     Tvx_String result;
@@ -111,9 +134,9 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, int varIndex,
 }
 
 Tvx_String OvCalcSS::replaceVarNames(const Tvx_String& expression) const {
-    if (varNameLookupReady_) {
+    if (lookup_ && lookup_->ready) {
         Tvx_FunctionTimer timer(gCalcCellReplaceVariables);
-        return replaceWholeWordsByLookup(expression.wstr(), varNameIndex_, varCoords_);
+        return replaceWholeWordsByLookup(expression.wstr(), lookup_->nameIndex, lookup_->coords);
     }
     Tvx_StringArray names;
     Tvx_StringArray coords;
@@ -131,40 +154,16 @@ Tvx_String OvCalcSS::replaceVarNames(const Tvx_String& expression) const {
     return replaced;
 }
 
-void OvCalcSS::buildVarNameLookup() {
-    clearVarNameLookup();
-    for (const OvVarCell& cell : varCells) {
-        const std::wstring& name = cell.name.wstr();
-        for (wchar_t ch : name) {
-            if (!isWholeWordChar(ch)) {
-                clearVarNameLookup();
-                return;
-            }
-        }
-        const int index = static_cast<int>(varCoords_.size());
-        // An empty name replaces nothing; a repeated one only where its first entry is.
-        if (!name.empty()) {
-            varNameIndex_.emplace(name, index);
-        }
-        foldedVarNameIndex_.emplace(foldedName(name), index);
-        varCoords_.push_back((getAlfabet(cell.col) + Tvx_String::fromInt(cell.row)).wstr());
-    }
-    varNameLookupReady_ = true;
-}
-
-void OvCalcSS::clearVarNameLookup() {
-    varNameLookupReady_ = false;
-    varNameIndex_.clear();
-    foldedVarNameIndex_.clear();
-    varCoords_.clear();
-}
-
 bool OvCalcSS::findVarCellIgnoringCase(const Tvx_String& name, int& index) const {
-    if (!varNameLookupReady_) {
+    if (!lookup_ || !lookup_->ready) {
         return varCells.findVarCell(name, index) == Acad::eOk;
     }
-    const auto found = foldedVarNameIndex_.find(foldedName(name.wstr()));
-    if (found == foldedVarNameIndex_.end()) {
+    std::wstring folded(name.wstr());
+    for (wchar_t& ch : folded) {
+        ch = ovcore::toLowerChar(ch);
+    }
+    const auto found = lookup_->foldedNameIndex.find(folded);
+    if (found == lookup_->foldedNameIndex.end()) {
         return false;
     }
     index = found->second;

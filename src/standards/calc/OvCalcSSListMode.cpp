@@ -28,7 +28,7 @@ Acad::ErrorStatus OvCalcSS::calcListMode(OvDlgStandardsData& data) {
 Acad::ErrorStatus OvCalcSS::getFromVars(const OvDlgStandardsData& data) {
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
-    if (varCells.findVarCells(*this) != Acad::eOk) {
+    if (findDeclaredVariables() != Acad::eOk) {
         return Acad::eInvalidInput;
     }
     const OvVarCells& passed = data.varCells;

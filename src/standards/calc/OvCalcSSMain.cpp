@@ -27,13 +27,14 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
     }
     const int cols = getMaxCols();
     const int rows = getMaxRows();
-    buildVarNameLookup();
+    planBound_ = plan_ != nullptr && plan_->bind(varCells);
+    lookup_ = planBound_ ? plan_->lookup() : buildVarNameLookup(varCells);
     for (int row = headerRow + 1; row <= rows; ++row) {
         for (int col = 1; col <= cols; ++col) {
             calcCell(col, row);  // a failed equation has been reported; the others go on
         }
     }
-    clearVarNameLookup();
+    lookup_.reset();
     return Acad::eOk;
 }
 

@@ -27,6 +27,8 @@ class OvVarCells {
     bool removeAt(int index) { return cells_.removeAt(index); }
     // Drops the variables; the mapping stays.
     void resetVarCells() { cells_.removeAll(); }
+    // Takes the variables of `other`; the mapping stays.
+    void assignVarCells(const OvVarCells& other) { cells_ = other.cells_; }
 
     const OvSSMapping& mapping() const { return mapping_; }
     OvSSMapping& mapping() { return mapping_; }

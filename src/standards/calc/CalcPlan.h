@@ -1,0 +1,79 @@
+// CalcPlan.h - what the Calc area of one sheet version turns into, kept between calculations
+// of that sheet: the variables' name lookup and, per Calc cell, the equation as it was read
+// and the formula it compiled to. A cell's entry serves only while the cell holds exactly the
+// text the entry was made from, so general variables and edited cells are always honoured.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/Tvx_String.h"
+#include "grid/CellStore.h"
+#include "grid/formula/Formula.h"
+
+class OvVarCells;
+
+// The name lookup of one variable list: each name (exactly as declared) to its index and each
+// variable's cell coordinate. Only `ready` when every name is a plain word (ASCII letters,
+// digits, "_"), where a name's whole-word matches are exactly the word tokens equal to it.
+struct OvVarNameLookup {
+    bool ready = false;
+    std::unordered_map<std::wstring, int> nameIndex;
+    std::unordered_map<std::wstring, int> foldedNameIndex;  // lower-cased name, first index
+    std::vector<std::wstring> coords;
+};
+
+// Builds the lookup for a variable list without duplicate names.
+std::shared_ptr<const OvVarNameLookup> buildVarNameLookup(const OvVarCells& cells);
+
+// One Calc cell's equation, read and prepared.
+struct OvCalcCellPlan {
+    std::wstring text;       // the cell text it was made from
+    bool hasEquals = false;  // "left = expression"
+    bool native = false;     // a native function call (CallChild), run each time
+    int varIndex = -1;       // the variable on the left; -1 when it is none
+    Tvx_String left;
+    Tvx_String expression;  // the right side as written (the whole text without "=")
+    Tvx_String replaced;    // the right side with variable names as cell coordinates
+    // The compiled right side; null when it does not compile (the grid reports why).
+    std::shared_ptr<ovgrid::CompiledFormula> formula;
+};
+
+class OvCalcPlan {
+  public:
+    // The variables the sheet declares, as found in the freshly loaded sheet; null until
+    // stored.
+    std::shared_ptr<const OvVarCells> declared() const;
+    void setDeclared(const OvVarCells& cells);
+
+    // Ties the plan to the variable list of its sheet on first use. False, for good, when a
+    // later calculation brings another list: the plan then never serves.
+    bool bind(const OvVarCells& cells);
+    // The bound list's lookup (null before binding).
+    std::shared_ptr<const OvVarNameLookup> lookup() const;
+
+    // The entry of cell (col, row) if it was made from `text`; null otherwise.
+    std::shared_ptr<const OvCalcCellPlan> find(int col, int row, const std::wstring& text) const;
+    void store(int col, int row, std::shared_ptr<const OvCalcCellPlan> entry);
+
+  private:
+    struct VarKey {
+        std::wstring name;
+        int col = 0;
+        int row = 0;
+        int valueType = 0;
+        bool operator==(const VarKey&) const = default;
+    };
+    static std::vector<VarKey> keysOf(const OvVarCells& cells);
+
+    mutable std::mutex mutex_;
+    bool bound_ = false;
+    bool usable_ = true;
+    std::vector<VarKey> vars_;
+    std::shared_ptr<const OvVarCells> declared_;
+    std::shared_ptr<const OvVarNameLookup> lookup_;
+    std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells_;
+};
