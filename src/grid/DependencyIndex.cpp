@@ -53,7 +53,11 @@ void DependencyIndex::forEachTile(const CellRange& r, Visit visit) {
 void DependencyIndex::addRange(const CellRange& raw, CellKey formulaCell) {
     CellRange range = clampRange(raw);
     if (range.col1 == range.col2 && range.row1 == range.row2) {
-        singles_[cellKey(range.col1, range.row1)].push_back(formulaCell);
+        auto [entry, created] = singles_.try_emplace(cellKey(range.col1, range.row1));
+        if (created) {
+            entry->second.reserve(4);  // a cell is commonly read by a few formulas
+        }
+        entry->second.push_back(formulaCell);
     } else if (isBig(range)) {
         bigRanges_.push_back({range, formulaCell});
     } else {

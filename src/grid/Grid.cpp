@@ -13,21 +13,11 @@ Grid::Grid() {
     fonts_.emplace_back();
 }
 Grid::~Grid() = default;
-Grid::Grid(const Grid&) = default;
+Grid& Grid::operator=(const Grid&) = default;
 Grid::Grid(Grid&&) noexcept = default;
 Grid& Grid::operator=(Grid&&) noexcept = default;
 
 // --- coordinates
-
-int Grid::toInternalIndex(int index) {
-    return index == HEADER ? 0 : index;
-}
-
-bool Grid::toInternal(int& col, int& row) const {
-    col = toInternalIndex(col);
-    row = toInternalIndex(row);
-    return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
-}
 
 bool Grid::toInternalRange(int& col1, int& row1, int& col2, int& row2) const {
     // -1 as an end means "through the last one".
@@ -56,6 +46,11 @@ bool Grid::toInternalRange(int& col1, int& row1, int& col2, int& row2) const {
 }
 
 const Cell* Grid::findCell(int col, int row) const {
+    auto it = cells_.find(cellKey(col, row));
+    return it == cells_.end() ? nullptr : &it->second;
+}
+
+Cell* Grid::findCell(int col, int row) {
     auto it = cells_.find(cellKey(col, row));
     return it == cells_.end() ? nullptr : &it->second;
 }
@@ -151,7 +146,7 @@ bool Grid::getBool(int code) const {
 // --- contents
 
 bool Grid::storeText(int col, int row, std::wstring_view text) {
-    const Cell* existing = findCell(col, row);
+    Cell* existing = findCell(col, row);
     const CellStyle& style = styleOf(existing);
     Value value;
     if (style.hasType && style.cellType.type == kTypeNumber) {
@@ -168,10 +163,12 @@ bool Grid::storeText(int col, int row, std::wstring_view text) {
         value = Value::fromText(std::wstring(text));
     }
     CellKey key = cellKey(col, row);
-    Cell& cell = cellAt(col, row);
+    Cell& cell = existing != nullptr ? *existing : cellAt(col, row);
     dropFormula(key, cell);
     cell.value = std::move(value);
-    eraseIfBlank(col, row);
+    if (cell.isBlank()) {
+        eraseIfBlank(col, row);
+    }
     contentChanged(col, row);
     return true;
 }

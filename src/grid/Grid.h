@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -45,8 +46,7 @@ class Grid {
   public:
     Grid();
     ~Grid();
-    // Whole-grid copies happen only through loadFromSheet.
-    Grid& operator=(const Grid&) = delete;
+    Grid(const Grid&) = delete;
     Grid(Grid&&) noexcept;
     Grid& operator=(Grid&&) noexcept;
 
@@ -239,16 +239,22 @@ class Grid {
 
   private:
     friend class GridReader;
-    Grid(const Grid&);
+    // Whole-grid copies happen only through loadFromSheet.
+    Grid& operator=(const Grid&);
     // Takes over `fresh` as this grid's sheet, keeping what belongs to the view.
     void adoptSheet(Grid&& fresh);
     friend class GridEvaluator;
 
     // Maps HEADER and 0 to 0; false when outside 0..count or otherwise invalid.
-    bool toInternal(int& col, int& row) const;
+    bool toInternal(int& col, int& row) const {
+        col = toInternalIndex(col);
+        row = toInternalIndex(row);
+        return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
+    }
     bool toInternalRange(int& col1, int& row1, int& col2, int& row2) const;
-    static int toInternalIndex(int index);
+    static int toInternalIndex(int index) { return index == HEADER ? 0 : index; }
     const Cell* findCell(int col, int row) const;
+    Cell* findCell(int col, int row);
     Cell& cellAt(int col, int row);
     void eraseIfBlank(int col, int row);
     const CellStyle& styleOf(const Cell* cell) const;
@@ -273,7 +279,7 @@ class Grid {
     void markDependentsDirty(int col, int row, std::vector<CellKey>* touched);
     void addVolatile(std::vector<CellKey>& touched);
     void evaluateCell(CellKey key);
-    void computeDirty(const std::vector<CellKey>& targets);
+    void computeDirty(std::span<const CellKey> targets);
     // Every stale formula cell the formula of `key` reads (itself too, when it reads itself).
     void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
     void runPendingAutoCalc();

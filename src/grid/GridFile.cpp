@@ -743,9 +743,23 @@ bool Grid::loadFromSheet(const Grid& sheet, std::wstring* error) {
         }
         return false;
     }
-    if (&sheet != this) {
-        adoptSheet(Grid(sheet));
+    if (&sheet == this) {
+        return true;
     }
+    // Assigned member by member, so that this grid's storage is reused for the copy.
+    const GridMetrics* metrics = metrics_;
+    const std::intptr_t owner = owner_;
+    const Rect clientRect = clientRect_;
+    const int scrollBarWidth = scrollBarWidth_;
+    const int scrollBarHeight = scrollBarHeight_;
+    *this = sheet;
+    metrics_ = metrics;
+    owner_ = owner;
+    clientRect_ = clientRect;
+    scrollBarWidth_ = scrollBarWidth;
+    scrollBarHeight_ = scrollBarHeight;
+    evalDepth_ = 0;
+    pendingAuto_.clear();
     return true;
 }
 

@@ -118,17 +118,23 @@ void Grid::contentChanged(int col, int row) {
 }
 
 void Grid::formulaChanged(CellKey key, bool recalc) {
-    std::vector<CellKey> touched{key};
-    markDependentsDirty(keyCol(key), keyRow(key), &touched);
-    bool automatic = getBool(kPropAutoCalc);
-    if (!automatic && !recalc) {
+    if (!getBool(kPropAutoCalc)) {
+        markDependentsDirty(keyCol(key), keyRow(key), nullptr);
+        if (!recalc) {
+            return;
+        }
+        // Manual: only the new formula (and what it reads) computes.
+        if (evalDepth_ > 0) {
+            pendingAuto_.push_back(key);
+            return;
+        }
+        computeDirty(std::span<const CellKey>(&key, 1));
+        runPendingAutoCalc();
         return;
     }
-    if (automatic) {
-        addVolatile(touched);
-    } else {
-        touched.resize(1);  // manual: only the new formula (and what it reads) computes
-    }
+    std::vector<CellKey> touched{key};
+    markDependentsDirty(keyCol(key), keyRow(key), &touched);
+    addVolatile(touched);
     if (evalDepth_ > 0) {
         pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
         return;
@@ -204,7 +210,7 @@ void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>
     });
 }
 
-void Grid::computeDirty(const std::vector<CellKey>& targets) {
+void Grid::computeDirty(std::span<const CellKey> targets) {
     struct NodeInfo {
         int index = 0;
         int low = 0;

@@ -2,6 +2,13 @@
 // coordinates and bounds.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <vector>
+
 #include "grid/CellTypes.h"
 #include "grid/Grid.h"
 #include "grid/NumberText.h"
@@ -49,6 +56,40 @@ TEST(NumberText, FormatsAndParsesWithoutLocale) {
     EXPECT_EQ(parseNumber(L"+3"), 3.0);
     for (const wchar_t* bad : {L"", L"7x", L"inf", L"nan", L"1,5", L"--1", L"0x10", L"+"}) {
         EXPECT_FALSE(parseNumber(bad)) << bad;
+    }
+}
+
+// The short way of writing fifteen significant digits must agree with the fixed-precision
+// conversion everywhere: whole numbers, decimal fractions, both notations and their borders,
+// and arbitrary bit patterns.
+TEST(NumberText, FifteenDigitsAgreeWithTheFixedPrecisionConversion) {
+    auto reference = [](double value) {
+        char buffer[64];
+        auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        return std::wstring(buffer, result.ptr);
+    };
+    std::vector<double> values = {1e15,      1e14,   999999999999999.0, 1e-4,  1e-5,
+                                  0.0001234, 1.5e-5, 123456789012345.6, 1e300, -2.5e-300,
+                                  5e-324,    1e21,   0.1 + 0.7,         -1e15, 4.35 * 100};
+    for (int exponent = -20; exponent <= 20; ++exponent) {
+        for (double mantissa : {1.0, 1.5, 9.99, 3.14159265358979, 7.0 / 3.0}) {
+            values.push_back(mantissa * std::pow(10.0, exponent));
+            values.push_back(-mantissa * std::pow(10.0, exponent));
+        }
+    }
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value) && value != 0) {
+            values.push_back(value);
+        }
+        values.push_back(static_cast<double>(random() % 100000000) / 1000.0);
+    }
+    for (double value : values) {
+        ASSERT_EQ(formatNumber(value), reference(value)) << value;
     }
 }
 

@@ -64,6 +64,19 @@ TEST(GridRecalc, RecalcCellBringsStalePrecedentsUpToDate) {
     EXPECT_EQ(value(g, 1, 3), L"12");
 }
 
+TEST(GridRecalc, NewFormulaInManualModeBringsStalePrecedentsUpToDateFirst) {
+    Grid g = sheet(false);
+    g.setValue(1, 1, L"1");
+    g.setFormula(1, 2, L"A1+1", true);
+    g.setValue(1, 1, L"10");  // A2 is stale now
+    g.setFormula(1, 3, L"A2+1", true);
+    EXPECT_EQ(value(g, 1, 3), L"12");
+    g.setFormula(1, 4, L"A1+5", true);  // reads a plain value only
+    EXPECT_EQ(value(g, 1, 4), L"15");
+    g.setFormula(1, 5, L"A5+1", true);  // reads itself
+    EXPECT_EQ(value(g, 1, 5), L"#VALUE!");
+}
+
 TEST(GridRecalc, LongChainsDoNotRecurse) {
     Grid g;
     g.setMaxCols(1);

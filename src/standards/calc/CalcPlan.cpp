@@ -48,8 +48,19 @@ std::shared_ptr<const OvVarCells> OvCalcPlan::declared() const {
 void OvCalcPlan::setDeclared(const OvVarCells& cells) {
     auto copy = std::make_shared<OvVarCells>();
     copy->assignVarCells(cells);
+    Tvx_StringArray names;
+    for (const OvVarCell& cell : cells) {
+        names.append(cell.name);
+    }
+    const bool duplicates = hasDuplicates(names);
     std::lock_guard lock(mutex_);
     declared_ = std::move(copy);
+    declaredHasDuplicates_ = duplicates;
+}
+
+bool OvCalcPlan::declaredHasDuplicates() const {
+    std::lock_guard lock(mutex_);
+    return declaredHasDuplicates_;
 }
 
 std::vector<OvCalcPlan::VarKey> OvCalcPlan::keysOf(const OvVarCells& cells) {

@@ -48,6 +48,8 @@ class OvCalcPlan {
     // stored.
     std::shared_ptr<const OvVarCells> declared() const;
     void setDeclared(const OvVarCells& cells);
+    // Whether two of the stored declarations share a name (ignoring case).
+    bool declaredHasDuplicates() const;
 
     // Ties the plan to the variable list of its sheet on first use. False, for good, when a
     // later calculation brings another list: the plan then never serves.
@@ -74,6 +76,7 @@ class OvCalcPlan {
     bool usable_ = true;
     std::vector<VarKey> vars_;
     std::shared_ptr<const OvVarCells> declared_;
+    bool declaredHasDuplicates_ = false;
     std::shared_ptr<const OvVarNameLookup> lookup_;
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells_;
 };

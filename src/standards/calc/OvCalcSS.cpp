@@ -34,6 +34,7 @@ Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
     varCells = OvVarCells();
     plan_.reset();
     planBound_ = false;
+    declaredWithoutDuplicates_ = false;
     lookup_.reset();
     genVarNames.removeAll();
     genVarValues.removeAll();
@@ -69,6 +70,7 @@ Acad::ErrorStatus OvCalcSS::findDeclaredVariables() {
     if (plan_ != nullptr) {
         if (const auto declared = plan_->declared()) {
             varCells.assignVarCells(*declared);
+            declaredWithoutDuplicates_ = !plan_->declaredHasDuplicates();
             return Acad::eOk;
         }
     }

@@ -75,6 +75,8 @@ class OvCalcSS : public Tvx_Spread {
     // made for (`planBound_`).
     std::shared_ptr<OvCalcPlan> plan_;
     bool planBound_ = false;
+    // The variables came from the plan, which knows their names to be distinct.
+    bool declaredWithoutDuplicates_ = false;
     // While the Calc area runs: the variables' name lookup.
     std::shared_ptr<const OvVarNameLookup> lookup_;
 };

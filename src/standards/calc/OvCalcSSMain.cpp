@@ -39,6 +39,9 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
 }
 
 void OvCalcSS::findDuplicates() {
+    if (declaredWithoutDuplicates_) {
+        return;
+    }
     Tvx_StringArray names;
     for (const OvVarCell& cell : varCells) {
         names.append(cell.name);

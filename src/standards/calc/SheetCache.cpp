@@ -17,8 +17,10 @@
 
 namespace {
 
-// Sheets kept at most; the one used longest ago goes first.
+// Sheets kept at most, and cells kept at most over all of them; the sheet used longest ago
+// goes first. A sheet bigger than the whole allowance is used without being kept.
 constexpr std::size_t kMaxKeptSheets = 32;
+constexpr std::size_t kMaxKeptCells = 500'000;
 // A file changed this recently may change again within the file system's time resolution
 // without its time or size showing it: such a version is checked by its contents.
 constexpr std::int64_t kRacySeconds = 2;
@@ -96,9 +98,15 @@ class SheetCache {
         if (kept->racy) {
             kept->racyBytes = std::move(bytes);
         }
+        const std::size_t cells = kept->sheet->cells().size();
+        if (cells > kMaxKeptCells) {
+            return kept;
+        }
         std::lock_guard lock(mutex_);
         kept->lastUse = ++useCounter_;
-        if (sheets_.size() >= kMaxKeptSheets && sheets_.count(path) == 0) {
+        sheets_.erase(path);
+        while (!sheets_.empty() &&
+               (sheets_.size() >= kMaxKeptSheets || keptCells() + cells > kMaxKeptCells)) {
             dropLeastRecent();
         }
         sheets_[path] = kept;
@@ -126,6 +134,14 @@ class SheetCache {
             kept.racyBytes.clear();
         }
         return true;
+    }
+
+    std::size_t keptCells() const {
+        std::size_t total = 0;
+        for (const auto& [path, kept] : sheets_) {
+            total += kept->sheet->cells().size();
+        }
+        return total;
     }
 
     void dropLeastRecent() {

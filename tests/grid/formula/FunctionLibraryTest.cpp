@@ -52,6 +52,13 @@ TEST_F(FunctionLibraryTest, Rounding) {
                         {L"=ROUNDUP(-3.2,0)", num(-4)},
                         {L"=ROUNDUP(31415.92654,-2)", num(31500)},
                         {L"=ROUNDDOWN(3.9,0)", num(3)},
+                        // Within the last digits of a boundary the fifteen significant digits
+                        // decide; far from one the value rounds as it stands.
+                        {L"=ROUNDUP(0.1*3,1)", num(0.3)},
+                        {L"=ROUNDDOWN(1-0.9,1)", num(0.1)},
+                        {L"=ROUND(0.1*3*10,0)", num(3)},
+                        {L"=ROUNDUP(2.0000001,0)", num(3)},
+                        {L"=ROUND(123456789012345678,0)", num(1.23456789012346e17)},
                         {L"=ROUNDDOWN(-3.9,0)", num(-3)},
                         {L"=TRUNC(-8.9)", num(-8)},
                         {L"=TRUNC(8.97,1)", num(8.9)},

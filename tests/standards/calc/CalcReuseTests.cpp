@@ -1,0 +1,79 @@
+// CalcReuseTests.cpp - what one calculation keeps for the next of the same sheet (the parsed
+// sheet, its declarations, its prepared Calc cells) must never show: changed files, other
+// values and other general variables always come through.
+#include <fstream>
+#include <iterator>
+
+#include "CalcFixture.h"
+
+namespace {
+
+std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Replaces `from` by `to` (of the same length) in the file, in place.
+void patchInPlace(const std::filesystem::path& file, const std::string& from,
+                  const std::string& to) {
+    std::string bytes = readBytes(file);
+    const std::size_t at = bytes.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    ASSERT_EQ(from.size(), to.size());
+    bytes.replace(at, from.size(), to);
+    std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+TEST_F(CalcTest, RepeatedCalculationsFollowValuesAndChangedFiles) {
+    auto request = [](const wchar_t* thickness) {
+        return listRequest(
+            L"Plate", {variable(L"C", OvCellInput, L"HEB200", OvValueString),
+                       variable(L"T", OvCellInput, thickness), variable(L"W", OvCellOutput, L"0"),
+                       variable(L"M", OvCellOutput, L"0")});
+    };
+    auto width = [&](const wchar_t* thickness) {
+        OvDlgStandardsData data = request(thickness);
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        return valueOf(data, L"W");
+    };
+    EXPECT_EQ(width(L"15"), L"30");
+    EXPECT_EQ(width(L"16"), L"32");
+    EXPECT_EQ(width(L"15"), L"30");
+
+    // Same size, same file, changed within the file system's time resolution.
+    const std::filesystem::path file = path("Connection Standards/Plate.ovs");
+    patchInPlace(file, "Half * 4", "Half * 6");
+    EXPECT_EQ(width(L"16"), L"48");
+
+    // Written anew (another file in its place) with a different equation.
+    ovgrid::Grid grid;
+    ASSERT_TRUE(grid.loadFromFile(file));
+    ASSERT_TRUE(grid.setData(1, 10, L"Width = Half * 8"));
+    ASSERT_TRUE(grid.saveToFile(file));
+    EXPECT_EQ(width(L"16"), L"64");
+
+    // A file that is no longer a sheet fails the calculation instead of using the kept one.
+    patchInPlace(file, "{", "[");
+    OvDlgStandardsData broken = request(L"16");
+    EXPECT_FALSE(StartDlgStandardsSS(broken));
+    EXPECT_EQ(valueOf(broken, L"W"), L"0");
+}
+
+TEST_F(CalcTest, GeneralVariablesComeThroughOnEveryRun) {
+    auto run = [](const wchar_t* gap, const wchar_t* name) {
+        OvDlgStandardsData data = listRequest(
+            L"GenVars", {variable(L"T", OvCellInput, L"5"), variable(L"W", OvCellOutput, L""),
+                         variable(L"L", OvCellOutput, L"")});
+        data.genVarNames = {L"gen_Gap", L"gen_Name", L"gen_Gap_2"};
+        data.genVarValues = {gap, name, L"7"};
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        return valueOf(data, L"W") + L"|" + valueOf(data, L"L");
+    };
+    EXPECT_EQ(run(L"10", L"S235"), L"15|S235-7");
+    EXPECT_EQ(run(L"20", L"S235"), L"25|S235-7");
+    EXPECT_EQ(run(L"20", L"S355"), L"25|S355-7");
+    EXPECT_EQ(run(L"10", L"S235"), L"15|S235-7");
+}
