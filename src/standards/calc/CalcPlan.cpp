@@ -118,3 +118,22 @@ void OvCalcPlan::store(int col, int row, std::shared_ptr<const OvCalcCellPlan> e
     std::lock_guard lock(mutex_);
     cells_[ovgrid::cellKey(col, row)] = std::move(entry);
 }
+
+std::shared_ptr<const OvPreparedSheet> OvCalcPlan::prepared(const Tvx_StringArray& names,
+                                                            const Tvx_StringArray& values) const {
+    std::lock_guard lock(mutex_);
+    for (const auto& candidate : prepared_) {
+        if (candidate->genVarNames == names && candidate->genVarValues == values) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+void OvCalcPlan::addPrepared(std::shared_ptr<const OvPreparedSheet> prepared) {
+    std::lock_guard lock(mutex_);
+    prepared_.insert(prepared_.begin(), std::move(prepared));
+    if (prepared_.size() > kMaxPrepared) {
+        prepared_.pop_back();
+    }
+}

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "core/Tvx_String.h"
+#include "core/Tvx_StringArray.h"
 #include "grid/CellStore.h"
+#include "grid/Grid.h"
 #include "grid/formula/Formula.h"
 
 class OvVarCells;
@@ -42,8 +44,35 @@ struct OvCalcCellPlan {
     std::shared_ptr<ovgrid::CompiledFormula> formula;
 };
 
+// A copy of the sheet whose Calc equations are typed and compiled in their cells already
+// (not computed), for calculations with the given general variables. Only made where it
+// cannot change a result: no variable lives below the Calc header and no equation reads a
+// cell there, so the equations still in text form while an earlier one computes are never
+// read. `header` is where the Calc header stood; a calculation that finds it elsewhere does
+// not use the copy.
+struct OvPreparedSheet {
+    Tvx_StringArray genVarNames;
+    Tvx_StringArray genVarValues;
+    int headerCol = 0;
+    int headerRow = 0;
+    std::shared_ptr<const ovgrid::Grid> sheet;  // null: these variables cannot be prepared
+    std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;
+};
+
 class OvCalcPlan {
   public:
+    explicit OvCalcPlan(std::shared_ptr<const ovgrid::Grid> sheet) : sheet_(std::move(sheet)) {}
+
+    // The sheet as its file holds it.
+    const std::shared_ptr<const ovgrid::Grid>& sheet() const { return sheet_; }
+
+    // The prepared copy (or the note that none can be made) for these general variables;
+    // null when none was tried yet.
+    std::shared_ptr<const OvPreparedSheet> prepared(const Tvx_StringArray& names,
+                                                    const Tvx_StringArray& values) const;
+    // Keeps a few of them, the newest first.
+    void addPrepared(std::shared_ptr<const OvPreparedSheet> prepared);
+
     // The variables the sheet declares, as found in the freshly loaded sheet; null until
     // stored.
     std::shared_ptr<const OvVarCells> declared() const;
@@ -71,7 +100,11 @@ class OvCalcPlan {
     };
     static std::vector<VarKey> keysOf(const OvVarCells& cells);
 
+    static constexpr std::size_t kMaxPrepared = 2;
+
+    const std::shared_ptr<const ovgrid::Grid> sheet_;
     mutable std::mutex mutex_;
+    std::vector<std::shared_ptr<const OvPreparedSheet>> prepared_;
     bool bound_ = false;
     bool usable_ = true;
     std::vector<VarKey> vars_;

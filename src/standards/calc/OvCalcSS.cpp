@@ -9,25 +9,35 @@
 #include "core/Tvx_Timer.h"
 #include "frame/ModuleTimers.h"
 #include "grid/CellStore.h"
+#include "standards/calc/PreparedSheet.h"
 #include "standards/calc/SheetCache.h"
 #include "standards/calc/StandardsPaths.h"
 #include "standards/calc/WholeWordReplace.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
 
-namespace {
-
-// Grid properties of a calculation grid: design mode on, redraw off (never shown), property 12
-// on, automatic calculation off (each equation computes when it is set).
-void setCalculationProperties(Tvx_Spread& spread) {
-    spread.SSSetBool(Tvx_Spread::kPropDesignMode, true);
-    spread.SSSetBool(Tvx_Spread::kPropRedraw, false);
-    spread.SSSetBool(12, true);
-    spread.SSSetBool(Tvx_Spread::kPropAutoCalc, false);
+void OvCalcSS::preparationKey(const Tvx_StringArray& names, const Tvx_StringArray& values,
+                              Tvx_StringArray& keyNames, Tvx_StringArray& keyValues) {
+    // Without names or without values nothing is replaced: all such calls share one copy.
+    if (!names.isEmpty() && !values.isEmpty()) {
+        keyNames = names;
+        keyValues = values;
+    }
 }
 
-}  // namespace
-
 Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
+    preparedAllowed_ = true;
+    const Acad::ErrorStatus status = calculateOnce(data);
+    if (!restartUnprepared_) {
+        return status;
+    }
+    // The prepared copy did not fit this calculation; nothing has left the grid yet.
+    preparedAllowed_ = false;
+    return calculateOnce(data);
+}
+
+Acad::ErrorStatus OvCalcSS::calculateOnce(OvDlgStandardsData& data) {
+    restartUnprepared_ = false;
+    prepared_.reset();
     failures_.removeAll();
     // Nothing of an earlier calculation in this grid may leak into this one (a stale mapping
     // would write values into the wrong objects of the macro).
@@ -57,7 +67,20 @@ Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
 Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
     const Tvx_String path = resolveStandardsFile(data.ssFile);
     setCalculationProperties(*this);
-    if (!loadSheetCached(*this, path, &plan_)) {
+    plan_ = keptSheet(path);
+    if (plan_ == nullptr) {
+        return Acad::eInvalidInput;
+    }
+    if (preparedAllowed_) {
+        Tvx_StringArray names;
+        Tvx_StringArray values;
+        preparationKey(data.genVarNames, data.genVarValues, names, values);
+        prepared_ = plan_->prepared(names, values);
+        if (prepared_ != nullptr && prepared_->sheet == nullptr) {
+            prepared_.reset();
+        }
+    }
+    if (!SSLoadFromSheet(prepared_ != nullptr ? *prepared_->sheet : *plan_->sheet())) {
         return Acad::eInvalidInput;
     }
     // A sheet file may carry its own settings; the calculation needs its own.

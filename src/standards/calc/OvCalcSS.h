@@ -50,6 +50,12 @@ class OvCalcSS : public Tvx_Spread {
     Tvx_StringArray genVarValues;
 
   private:
+    Acad::ErrorStatus calculateOnce(OvDlgStandardsData& data);
+    // The general variables as a prepared copy of the sheet is filed under.
+    static void preparationKey(const Tvx_StringArray& names, const Tvx_StringArray& values,
+                               Tvx_StringArray& keyNames, Tvx_StringArray& keyValues);
+    // After a calculation with a bound plan: the prepared copy for its general variables.
+    void prepareSheetForNextTime(int headerCol, int headerRow);
     Acad::ErrorStatus calcMacroMode(OvDlgStandardsData& data);
     Acad::ErrorStatus calcListMode(OvDlgStandardsData& data);
     Acad::ErrorStatus getFromVars(const OvDlgStandardsData& data);
@@ -61,6 +67,10 @@ class OvCalcSS : public Tvx_Spread {
     std::shared_ptr<const OvCalcCellPlan> prepareCell(int col, int row, const Tvx_String& text);
     Acad::ErrorStatus calcOrdinaryEquation(int col, int row, const OvCalcCellPlan& cell,
                                            Tvx_String& reason);
+    // An equation of the prepared copy: its formula is in place, it only computes.
+    Acad::ErrorStatus calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell);
+    // The computed value of the equation in (col, row) into its variable.
+    Acad::ErrorStatus takeResult(int col, int row, int varIndex, Tvx_String& reason);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
     // The variable whose name equals `name` ignoring case (the first such one).
@@ -77,6 +87,11 @@ class OvCalcSS : public Tvx_Spread {
     bool planBound_ = false;
     // The variables came from the plan, which knows their names to be distinct.
     bool declaredWithoutDuplicates_ = false;
+    // The prepared copy this calculation runs on, if any; `preparedAllowed_` is off for a
+    // rerun after the copy did not fit (`restartUnprepared_`).
+    std::shared_ptr<const OvPreparedSheet> prepared_;
+    bool preparedAllowed_ = true;
+    bool restartUnprepared_ = false;
     // While the Calc area runs: the variables' name lookup.
     std::shared_ptr<const OvVarNameLookup> lookup_;
 };

@@ -10,18 +10,16 @@
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/CallChildCall.h"
 #include "standards/calc/OvCalcSS.h"
+#include "standards/calc/PreparedSheet.h"
 #include "standards/calc/WholeWordReplace.h"
 
-namespace {
-
-// Cell type of a Calc cell that computes a String variable.
-constexpr long kStringFormulaStyle = 0x110000;
-constexpr int kStringFormulaMaxLength = 200;
-constexpr int kNumberDecimals = 7;
-
-}  // namespace
-
 Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
+    if (prepared_ != nullptr) {
+        const auto found = prepared_->cells.find(ovgrid::cellKey(col, row));
+        if (found != prepared_->cells.end()) {
+            return calcPreparedEquation(col, row, *found->second);
+        }
+    }
     Tvx_String text;
     if (!getCellText(col, row, text, kReadValue) || text.isEmpty()) {
         return Acad::eOk;  // nothing to evaluate
@@ -96,13 +94,7 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcC
     const int varIndex = cell.varIndex;
     {
         Tvx_FunctionTimer timer(gCalcCellCalcFunctionsPrepare);
-        if (varCells[varIndex].valueType == OvValueString) {
-            ovgrid::CellType edit;
-            SSSetTypeEdit(edit, kStringFormulaStyle, kStringFormulaMaxLength, 0, 0);
-            SSSetCellType(col, row, edit);
-        } else {
-            setNumberType(col, row, col, row, kNumberDecimals, false);
-        }
+        setEquationCellType(*this, col, row, varCells[varIndex].valueType);
     }
     if (cell.formula) {
         grid()->setCompiledFormula(col, row, cell.formula, true);
@@ -116,6 +108,20 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcC
             return Acad::eInvalidInput;
         }
     }
+    return takeResult(col, row, varIndex, reason);
+}
+
+Acad::ErrorStatus OvCalcSS::calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell) {
+    grid()->reCalcCell(col, row);
+    Tvx_String reason;
+    if (takeResult(col, row, cell.varIndex, reason) == Acad::eOk) {
+        return Acad::eOk;
+    }
+    equationFailed(col, row, cell.left, cell.replaced, reason);
+    return Acad::eInvalidInput;
+}
+
+Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_String& reason) {
     Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
     Tvx_String result;
     if (!getCellText(col, row, result, kReadValue)) {

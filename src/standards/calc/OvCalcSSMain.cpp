@@ -5,6 +5,7 @@
 #include "frame/ModuleTimers.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/OvCalcSS.h"
+#include "standards/calc/PreparedSheet.h"
 #include "standards/functions/CustomFunctions.h"
 #include "standards/variables/SSAreas.h"
 
@@ -15,14 +16,20 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
             return Acad::eInvalidInput;
         }
     }
+    int headerCol = 0;
+    int headerRow = 0;
+    const bool headerFound = findAreaHeader(*this, kCalcHeader, headerCol, headerRow);
+    if (prepared_ != nullptr &&
+        (!headerFound || headerCol != prepared_->headerCol || headerRow != prepared_->headerRow)) {
+        restartUnprepared_ = true;  // before any message: the rerun shows them
+        return Acad::eInvalidInput;
+    }
     {
         Tvx_FunctionTimer timer(gFindDuplicates);
         findDuplicates();
     }
     Tvx_FunctionTimer timer(gCalcCells);
-    int headerCol = 0;
-    int headerRow = 0;
-    if (!findAreaHeader(*this, kCalcHeader, headerCol, headerRow)) {
+    if (!headerFound) {
         return Acad::eInvalidInput;
     }
     const int cols = getMaxCols();
@@ -35,7 +42,21 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
         }
     }
     lookup_.reset();
+    prepareSheetForNextTime(headerCol, headerRow);
     return Acad::eOk;
+}
+
+void OvCalcSS::prepareSheetForNextTime(int headerCol, int headerRow) {
+    if (!planBound_ || prepared_ != nullptr || !preparedAllowed_) {
+        return;
+    }
+    Tvx_StringArray names;
+    Tvx_StringArray values;
+    preparationKey(genVarNames, genVarValues, names, values);
+    if (plan_->prepared(names, values) == nullptr) {
+        plan_->addPrepared(
+            buildPreparedSheet(*plan_, varCells, names, values, headerCol, headerRow));
+    }
 }
 
 void OvCalcSS::findDuplicates() {

@@ -12,7 +12,6 @@
 #include "core/Paths.h"
 #include "grid/AtomicFile.h"
 #include "grid/Grid.h"
-#include "spread/TSpread.h"
 #include "standards/calc/CalcPlan.h"
 
 namespace {
@@ -59,8 +58,7 @@ struct KeptSheet {
     FileVersion version;
     std::string racyBytes;  // the file's contents while its version is racy
     bool racy = false;
-    std::shared_ptr<const ovgrid::Grid> sheet;
-    std::shared_ptr<OvCalcPlan> plan;
+    std::shared_ptr<OvCalcPlan> plan;  // holds the sheet
     std::uint64_t lastUse = 0;
 };
 
@@ -92,13 +90,12 @@ class SheetCache {
         }
         auto kept = std::make_shared<KeptSheet>();
         kept->version = version;
-        kept->sheet = std::move(loaded);
-        kept->plan = std::make_shared<OvCalcPlan>();
+        kept->plan = std::make_shared<OvCalcPlan>(std::move(loaded));
         kept->racy = isRacy(version);
         if (kept->racy) {
             kept->racyBytes = std::move(bytes);
         }
-        const std::size_t cells = kept->sheet->cells().size();
+        const std::size_t cells = kept->plan->sheet()->cells().size();
         if (cells > kMaxKeptCells) {
             return kept;
         }
@@ -139,7 +136,7 @@ class SheetCache {
     std::size_t keptCells() const {
         std::size_t total = 0;
         for (const auto& [path, kept] : sheets_) {
-            total += kept->sheet->cells().size();
+            total += kept->plan->sheet()->cells().size();
         }
         return total;
     }
@@ -168,15 +165,9 @@ SheetCache& sheetCache() {
 
 }  // namespace
 
-bool loadSheetCached(TSpread& spread, const Tvx_String& path, std::shared_ptr<OvCalcPlan>* plan) {
+std::shared_ptr<OvCalcPlan> keptSheet(const Tvx_String& path) {
     const auto kept = sheetCache().get(toFileSystemPath(path).string());
-    if (!kept || !spread.SSLoadFromSheet(*kept->sheet)) {
-        return false;
-    }
-    if (plan != nullptr) {
-        *plan = kept->plan;
-    }
-    return true;
+    return kept ? kept->plan : nullptr;
 }
 
 void clearSheetCache() {

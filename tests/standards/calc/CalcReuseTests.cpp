@@ -3,8 +3,12 @@
 // values and other general variables always come through.
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "CalcFixture.h"
+#include "spread/HeadlessGridHost.h"
+#include "spread/Tvx_Spread.h"
+#include "standards/calc/SheetCache.h"
 
 namespace {
 
@@ -23,6 +27,48 @@ void patchInPlace(const std::filesystem::path& file, const std::string& from,
     bytes.replace(at, from.size(), to);
     std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The list a caller passes: every Input and Output of the sheet in order, the Inputs with
+// `input` (a String Input gets "IPE" + input).
+OvDlgStandardsData requestAll(const std::filesystem::path& file, const wchar_t* sheet,
+                              const wchar_t* input) {
+    OvDlgStandardsData data;
+    data.mode = OvDlgStandardsData::ListMode;
+    data.ssFile = sheet;
+    HeadlessGridHost host;
+    host.addControl(1, {0, 0, 400, 300});
+    Tvx_Spread spread;
+    OvVarCells declared;
+    if (!spread.create(&host, 1, false) || !spread.SSLoadFromFile(file) ||
+        declared.findVarCells(spread) != Acad::eOk) {
+        return data;
+    }
+    for (OvVarCell cell : declared) {
+        if (cell.isLocal()) {
+            continue;
+        }
+        cell.col = 0;
+        cell.row = 0;
+        cell.value = !cell.isInput()                   ? Tvx_String()
+                     : cell.valueType == OvValueString ? Tvx_String(L"IPE") + input
+                                                       : Tvx_String(input);
+        data.varCells.append(cell);
+    }
+    return data;
+}
+
+// What a calculation hands back: success, every value, every message.
+std::wstring outcome(OvDlgStandardsData data, MessageRecorder& messages) {
+    messages.clear();
+    std::wstring out = StartDlgStandardsSS(data) ? L"ok" : L"failed";
+    for (const OvVarCell& cell : data.varCells) {
+        out += L"|" + cell.name.wstr() + L"=" + cell.value.wstr();
+    }
+    for (const auto& message : messages.messages()) {
+        out += L"|" + message.text.wstr();
+    }
+    return out;
 }
 
 }  // namespace
@@ -76,4 +122,42 @@ TEST_F(CalcTest, GeneralVariablesComeThroughOnEveryRun) {
     EXPECT_EQ(run(L"20", L"S235"), L"25|S235-7");
     EXPECT_EQ(run(L"20", L"S355"), L"25|S355-7");
     EXPECT_EQ(run(L"10", L"S235"), L"15|S235-7");
+}
+
+// The first calculation of a sheet runs on the file's sheet, later ones on a copy with the
+// equations in place: every sheet must come out the same each time, messages included.
+TEST_F(CalcTest, LaterCalculationsOfASheetGiveWhatTheFirstGave) {
+    gSettings.current.calcWarnings = true;
+    for (const auto& entry : std::filesystem::directory_iterator(path("Connection Standards"))) {
+        if (entry.path().extension() != ".ovs") {
+            continue;
+        }
+        const std::wstring sheet = entry.path().stem().wstring();
+        for (const wchar_t* input : {L"7", L"200", L"0"}) {
+            clearSheetCache();
+            const OvDlgStandardsData data = requestAll(entry.path(), sheet.c_str(), input);
+            const std::wstring first = outcome(data, messages);
+            EXPECT_EQ(outcome(data, messages), first) << entry.path() << " " << input;
+            EXPECT_EQ(outcome(data, messages), first) << entry.path() << " " << input;
+        }
+    }
+}
+
+// A value that moves the Calc header (a variable above it becoming "Calc") makes a prepared
+// copy unfit: the calculation then runs as on the file's sheet.
+TEST_F(CalcTest, AVariableTurningIntoTheCalcHeaderGivesWhatTheFileGives) {
+    const std::filesystem::path file = path("Connection Standards/Plate.ovs");
+    auto request = [&](const wchar_t* column) {
+        OvDlgStandardsData data = requestAll(file, L"Plate", L"15");
+        data.varCells[0].value = column;
+        return data;
+    };
+    clearSheetCache();
+    const std::wstring fresh = outcome(request(L"Calc"), messages);
+    clearSheetCache();
+    outcome(request(L"HEB200"), messages);
+    const std::wstring usual = outcome(request(L"HEB200"), messages);
+    EXPECT_EQ(outcome(request(L"Calc"), messages), fresh);
+    EXPECT_EQ(outcome(request(L"HEB200"), messages), usual);
+    EXPECT_NE(fresh, usual);
 }
