@@ -1,7 +1,8 @@
-// CalcPlan.h - what the Calc area of one sheet version turns into, kept between calculations
-// of that sheet: the variables' name lookup and, per Calc cell, the equation as it was read
-// and the formula it compiled to. A cell's entry serves only while the cell holds exactly the
-// text the entry was made from, so general variables and edited cells are always honoured.
+// CalcPlan.h - one version of a standards sheet and what its calculations work out once and
+// keep: the declared variables, their name lookup, per Calc cell the equation as it was read
+// and the formula it compiled to, and prepared copies of the sheet. A cell's entry serves only
+// while the cell holds exactly the text the entry was made from, so general variables and
+// edited cells are always honoured.
 #pragma once
 
 #include <memory>
