@@ -103,11 +103,12 @@ void Grid::addVolatile(std::vector<CellKey>& touched) {
 }
 
 void Grid::contentChanged(int col, int row) {
-    std::vector<CellKey> touched;
-    markDependentsDirty(col, row, &touched);
     if (!getBool(kPropAutoCalc)) {
+        markDependentsDirty(col, row, nullptr);
         return;
     }
+    std::vector<CellKey> touched;
+    markDependentsDirty(col, row, &touched);
     addVolatile(touched);
     if (evalDepth_ > 0) {
         pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
