@@ -277,6 +277,14 @@ Value Grid::cellValue(int col, int row) const {
     return cell->value;
 }
 
+const std::wstring* Grid::valueText(int col, int row) const {
+    if (!toInternal(col, row)) {
+        return nullptr;
+    }
+    const Cell* cell = findCell(col, row);
+    return cell != nullptr && cell->value.isText() ? &cell->value.text : nullptr;
+}
+
 std::wstring Grid::readText(int col, int row, ReadMode mode) const {
     const Cell* cell = findCell(col, row);
     if (!cell) {

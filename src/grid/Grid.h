@@ -90,6 +90,9 @@ class Grid {
     bool setCellTag(int col, int row, std::wstring_view tag);
     // The cell's computed value as formulas see it.
     Value cellValue(int col, int row) const;
+    // The text the cell's value holds (its data, or its formula's result), without a copy;
+    // null for a cell outside the sheet or one whose value is no text.
+    const std::wstring* valueText(int col, int row) const;
     // Empties contents (value, formula) of a block; looks and tags stay.
     bool clearRange(int col1, int row1, int col2, int row2);
 

@@ -80,16 +80,18 @@ bool Grid::setCellTypeRange(int col1, int row1, int col2, int row2, const CellTy
     // needs no new style.
     int col = col1;
     int row = row1;
+    bool sameType = false;
     if (col1 == col2 && row1 == row2 && toInternal(col, row)) {
         const Cell* cell = findCell(col, row);
         const CellStyle& current = styleOf(cell);
-        if (current.hasType && current.cellType == type &&
-            (cell == nullptr || cell->formula || !cell->value.isText())) {
+        sameType = current.hasType && current.cellType == type;
+        if (sameType && (cell == nullptr || cell->formula || !cell->value.isText())) {
             return true;  // nothing to restyle or to convert
         }
     }
-    bool ok = changeStyleRange(col1, row1, col2, row2,
-                               [&](std::uint32_t old) { return styles_.withType(old, type); });
+    bool ok = sameType || changeStyleRange(col1, row1, col2, row2, [&](std::uint32_t old) {
+                  return styles_.withType(old, type);
+              });
     if (ok && type.type == kTypeNumber && toInternalRange(col1, row1, col2, row2)) {
         // A number cell holds numbers: a numeric text becomes its number; any other text
         // stays as it is rather than being lost.

@@ -45,8 +45,9 @@ struct OvCalcCellPlan {
     std::shared_ptr<ovgrid::CompiledFormula> formula;
 };
 
-// A copy of the sheet whose Calc equations are typed and compiled in their cells already
-// (not computed), for calculations with the given general variables. Only made where it
+// A copy of the sheet whose variable cells are typed and whose Calc equations are typed and
+// compiled in their cells already (not computed), for calculations with the given general
+// variables. Only made where it
 // cannot change a result: no variable lives below the Calc header and no equation reads a
 // cell there, so the equations still in text form while an earlier one computes are never
 // read. `header` is where the Calc header stood; a calculation that finds it elsewhere does

@@ -62,6 +62,10 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
         return prepared;
     }
     setCalculationProperties(spread);
+    // Every calculation types each variable's cell before anything reads it.
+    for (const OvVarCell& variable : variables) {
+        variable.setTypeToSS(spread);
+    }
     const bool replace = !names.isEmpty() && !values.isEmpty();
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;
     for (int row = headerRow + 1; row <= spread.getMaxRows(); ++row) {

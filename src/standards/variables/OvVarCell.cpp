@@ -58,9 +58,12 @@ Acad::ErrorStatus OvVarCell::setNewValue(Tvx_Spread& spread, const Tvx_String& n
     return setValueToSS(spread);
 }
 
+bool OvVarCell::setTypeToSS(Tvx_Spread& spread) const {
+    return isBodyCell(col, row) && setCellTypeFor(spread, col, row, valueType);
+}
+
 Acad::ErrorStatus OvVarCell::setValueToSS(Tvx_Spread& spread) const {
-    const bool written = isBodyCell(col, row) && setCellTypeFor(spread, col, row, valueType) &&
-                         spread.setCellValue(col, row, value);
+    const bool written = setTypeToSS(spread) && spread.setCellValue(col, row, value);
     return written ? Acad::eOk : Acad::eInvalidInput;
 }
 

@@ -32,6 +32,9 @@ class OvVarCell {
     Acad::ErrorStatus setValueToMacro(const OvSSMapping& mapping,
                                       const OvDlgStandardsData& data) const;
 
+    // Gives the variable's cell the type of valueType; false for a cell outside the body.
+    bool setTypeToSS(Tvx_Spread& spread) const;
+
     bool isInput() const { return cellType == OvCellInput; }
     bool isOutput() const { return cellType == OvCellOutput; }
     bool isLocal() const { return cellType == OvCellLocal; }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/CaseFolding.h"
+#include "grid/Grid.h"
 #include "spread/Tvx_Spread.h"
 
 namespace {
@@ -31,14 +33,30 @@ void setEnd(SSArea& area, const SSAreas& all, int lastRow) {
 }  // namespace
 
 bool findAreaHeader(const Tvx_Spread& spread, const Tvx_String& word, int& col, int& row) {
+    const ovgrid::Grid* grid = spread.isCreated() ? spread.grid() : nullptr;
+    if (grid == nullptr) {
+        return false;
+    }
+    const std::wstring& wanted = word.wstr();
+    auto matches = [&](const std::wstring& text) {
+        // Case folding keeps the length, so a text of another length is no match. A header
+        // word is letters only: no number, truth value or error reads as one.
+        if (text.size() != wanted.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (ovcore::toLowerChar(text[i]) != ovcore::toLowerChar(wanted[i])) {
+                return false;
+            }
+        }
+        return true;
+    };
     const int rows = spread.getMaxRows();
     const int cols = spread.getMaxCols();
-    Tvx_String text;
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= cols; ++c) {
-            // Case folding keeps the length, so a text of another length is no match.
-            if (spread.getCellText(c, r, text, Tvx_Spread::kReadValue) &&
-                text.length() == word.length() && text.equal(word, false)) {
+            const std::wstring* text = grid->valueText(c, r);
+            if (text != nullptr && matches(*text)) {
                 col = c;
                 row = r;
                 return true;
