@@ -110,27 +110,4 @@ void DependencyIndex::clear() {
     bigRanges_.clear();
 }
 
-void DependencyIndex::forEachDependent(int col, int row,
-                                       const std::function<void(CellKey)>& visit) const {
-    if (auto it = singles_.find(cellKey(col, row)); it != singles_.end()) {
-        for (CellKey k : it->second) {
-            visit(k);
-        }
-    }
-    if (auto it = tiles_.find(tileKey(col >> kTileShift, row >> kTileShift)); it != tiles_.end()) {
-        for (const RangeEntry& e : it->second) {
-            if (col >= e.range.col1 && col <= e.range.col2 && row >= e.range.row1 &&
-                row <= e.range.row2) {
-                visit(e.formulaCell);
-            }
-        }
-    }
-    for (const RangeEntry& e : bigRanges_) {
-        if (col >= e.range.col1 && col <= e.range.col2 && row >= e.range.row1 &&
-            row <= e.range.row2) {
-            visit(e.formulaCell);
-        }
-    }
-}
-
 }  // namespace ovgrid

@@ -20,7 +20,29 @@ class DependencyIndex {
     void clear();
     // Calls visit for every formula cell reading (col, row); a formula reading the cell
     // through several references may be visited more than once.
-    void forEachDependent(int col, int row, const std::function<void(CellKey)>& visit) const;
+    template <typename Visit>
+    void forEachDependent(int col, int row, Visit&& visit) const {
+        if (auto it = singles_.find(cellKey(col, row)); it != singles_.end()) {
+            for (CellKey k : it->second) {
+                visit(k);
+            }
+        }
+        if (!tiles_.empty()) {
+            if (auto it = tiles_.find(tileKey(col >> kTileShift, row >> kTileShift));
+                it != tiles_.end()) {
+                for (const RangeEntry& e : it->second) {
+                    if (contains(e.range, col, row)) {
+                        visit(e.formulaCell);
+                    }
+                }
+            }
+        }
+        for (const RangeEntry& e : bigRanges_) {
+            if (contains(e.range, col, row)) {
+                visit(e.formulaCell);
+            }
+        }
+    }
 
   private:
     struct RangeEntry {
@@ -36,6 +58,9 @@ class DependencyIndex {
     template <typename Visit>
     static void forEachTile(const CellRange& range, Visit visit);
     static bool isBig(const CellRange& range);
+    static bool contains(const CellRange& r, int col, int row) {
+        return col >= r.col1 && col <= r.col2 && row >= r.row1 && row <= r.row2;
+    }
 
     std::unordered_map<CellKey, std::vector<CellKey>> singles_;
     std::unordered_map<std::uint64_t, std::vector<RangeEntry>> tiles_;
