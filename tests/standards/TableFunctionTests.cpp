@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "CallHelpers.h"
 #include "StandardsFixture.h"
@@ -104,6 +105,17 @@ TEST_F(TableFunctions, DataFilesAreSearchedInOrder) {
     EXPECT_EQ(callFunction(getCell, args), L"fail");
     Tvx_String found;
     EXPECT_FALSE(findDataFile(L"", found));  // never a folder
+}
+
+TEST_F(TableFunctions, AChangedTableIsReadAgain) {
+    const std::filesystem::path file = path("Connection Standards/Data/changing.txt");
+    const std::vector<ovgrid::SSValue> args{textArg(L"changing.txt"), textArg(L"M20")};
+    for (const char* value : {"22", "24", "26"}) {
+        std::ofstream(file, std::ios::trunc) << "M20\t" << value << "\n";
+        EXPECT_EQ(callFunction(getCell, args), L"t:" + Tvx_String::fromUtf8(value).wstr());
+    }
+    std::filesystem::remove(file);
+    EXPECT_EQ(callFunction(getCell, args), L"fail");
 }
 
 TEST_F(TableFunctions, SectionFunctions) {

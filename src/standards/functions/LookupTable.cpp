@@ -1,8 +1,10 @@
 // LookupTable.cpp - reading tab-separated lookup tables.
 #include "standards/functions/LookupTable.h"
 
+#include "core/KeptFiles.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
+#include "core/Utf8.h"
 
 namespace ovfunctions {
 
@@ -19,13 +21,15 @@ LookupRows parseLookupLines(const Tvx_StringArray& lines) {
     return rows;
 }
 
-bool readLookupTable(const Tvx_String& path, LookupRows& rows) {
-    Tvx_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) {
-        return false;
-    }
-    rows = parseLookupLines(lines);
-    return true;
+std::shared_ptr<const LookupRows> readLookupTable(const Tvx_String& path) {
+    // Tables are looked up many times per calculation: each is read once per file version.
+    static KeptFiles<const LookupRows> tables(64, 1'000'000, [](const LookupRows& rows) {
+        return static_cast<std::size_t>(rows.length());
+    });
+    return tables.get(path, [](const std::string& bytes) {
+        return std::make_shared<const LookupRows>(
+            parseLookupLines(splitLines(Tvx_String(ovcore::decodeTextFile(bytes)))));
+    });
 }
 
 }  // namespace ovfunctions

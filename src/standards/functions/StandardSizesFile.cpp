@@ -1,8 +1,10 @@
 // StandardSizesFile.cpp - reading standard-sizes files.
 #include "standards/functions/StandardSizesFile.h"
 
+#include "core/KeptFiles.h"
 #include "core/TextFile.h"
 #include "core/Tvx_StringArray.h"
+#include "core/Utf8.h"
 
 namespace ovfunctions {
 
@@ -47,18 +49,22 @@ bool parseStandardSize(const Tvx_String& line, StandardSize& size) {
 }
 
 Tvx_Array<StandardSize> readStandardSizes(const Tvx_String& path) {
-    Tvx_Array<StandardSize> sizes;
-    Tvx_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) {
-        return sizes;
-    }
-    for (const Tvx_String& line : lines) {
-        StandardSize size;
-        if (parseStandardSize(removeSizeComments(line), size)) {
-            sizes.append(size);
+    // Sizes are looked up many times per calculation: each file is read once per version.
+    static KeptFiles<const Tvx_Array<StandardSize>> files(
+        64, 1'000'000, [](const Tvx_Array<StandardSize>& sizes) {
+            return static_cast<std::size_t>(sizes.length());
+        });
+    const auto sizes = files.get(path, [](const std::string& bytes) {
+        auto parsed = std::make_shared<Tvx_Array<StandardSize>>();
+        for (const Tvx_String& line : splitLines(Tvx_String(ovcore::decodeTextFile(bytes)))) {
+            StandardSize size;
+            if (parseStandardSize(removeSizeComments(line), size)) {
+                parsed->append(size);
+            }
         }
-    }
-    return sizes;
+        return std::shared_ptr<const Tvx_Array<StandardSize>>(std::move(parsed));
+    });
+    return sizes != nullptr ? *sizes : Tvx_Array<StandardSize>();
 }
 
 }  // namespace ovfunctions

@@ -32,24 +32,27 @@ bool lookUp(SSValue* result, SSValue* args, int argCount, bool keysAreSections) 
     resetResult(result);
     Tvx_String fileName;
     Tvx_String path;
-    LookupRows rows;
     if (!hasArgs(args, argCount, 2) || !getTextArg(args[0], fileName) ||
-        !findDataFile(fileName, path) || !readLookupTable(path, rows) || rows.isEmpty()) {
+        !findDataFile(fileName, path)) {
+        return false;
+    }
+    const std::shared_ptr<const LookupRows> rows = readLookupTable(path);
+    if (rows == nullptr || rows->isEmpty()) {
         return false;
     }
     const Tvx_String key = buildKey(args, argCount);
-
-    Tvx_StringArray keys;
-    for (const Tvx_StringArray& row : rows) {
+    // The first row whose key (a section's user name read as its system name) is the key.
+    for (const Tvx_StringArray& row : *rows) {
         const Tvx_String first = row.isEmpty() ? Tvx_String() : row[0];
-        keys.append(keysAreSections ? systemNameOrSelf(first) : first);
+        if ((keysAreSections ? systemNameOrSelf(first) : first).equal(key, false)) {
+            if (row.length() < 2) {
+                return false;
+            }
+            setTextResult(result, row[1]);
+            return true;
+        }
     }
-    const int found = keys.find(key, false);
-    if (found < 0 || rows[found].length() < 2) {
-        return false;
-    }
-    setTextResult(result, rows[found][1]);
-    return true;
+    return false;
 }
 
 }  // namespace
