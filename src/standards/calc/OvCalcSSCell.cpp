@@ -26,6 +26,7 @@ Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
     }
     const std::shared_ptr<const OvCalcCellPlan> cell = prepareCell(col, row, text);
     Tvx_String reason;
+    const Tvx_String* shown = &cell->expression;
     if (cell->native) {
         Tvx_FunctionTimer timer(gCalcCellCalcNativeFunctions);
         if (callChild(cell->expression, reason) == Acad::eOk) {
@@ -38,11 +39,9 @@ Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
     } else if (calcOrdinaryEquation(col, row, *cell, reason) == Acad::eOk) {
         return Acad::eOk;
     } else {
-        // The failure shows the equation as it was computed.
-        equationFailed(col, row, cell->left, cell->replaced, reason);
-        return Acad::eInvalidInput;
+        shown = &cell->replaced;  // the equation as it was computed
     }
-    equationFailed(col, row, cell->left, cell->expression, reason);
+    equationFailed(col, row, cell->left, *shown, reason);
     return Acad::eInvalidInput;
 }
 
