@@ -270,6 +270,8 @@ class Grid {
     void storeFormula(CellKey key, std::shared_ptr<CompiledFormula> formula, bool recalc);
     void rebuildDependencies();
     void dropCellsOutside();
+    // Inserts (or deletes) `count` rows (or columns) at `at`, with everything that follows.
+    bool editAxis(bool rows, int at, int count, bool insert);
     template <typename Remap>
     void remapCells(Remap remap);
     bool structureLocked() const;

@@ -97,152 +97,85 @@ void adjustFormulas(std::unordered_map<CellKey, Cell>& cells, Adjust adjust) {
 }  // namespace
 
 bool Grid::insertRows(int row, int count) {
-    row = toInternalIndex(row);
-    if (structureLocked() || row < 1 || row > maxRows_ + 1 || count < 1 || count > kMaxGridRows) {
-        return false;
-    }
-    AxisEdit edit{row, count, true};
-    adjustFormulas(cells_,
-                   [&](CompiledFormula& f, int c, int r) { f.insertRows(row, count, c, r); });
-    remapCells([&](int&, int& r) {
-        if (r == 0) {
-            return true;
-        }
-        r = *edit.map(r);
-        return r <= maxRows_;
-    });
-    rowHeights_ = remapAxis(rowHeights_, edit, maxRows_);
-    std::set<int> hidden;
-    for (int r : hiddenRows_) {
-        if (int moved = *edit.map(r); moved <= maxRows_) {
-            hidden.insert(moved);
-        }
-    }
-    hiddenRows_ = std::move(hidden);
-    for (Span& s : spans_) {
-        if (s.row == 0) {
-            continue;
-        }
-        auto ext = *edit.mapExtent(s.row, s.row + s.rows - 1);
-        s.row = ext.first;
-        s.rows = ext.second - ext.first + 1;
-    }
-    dropCellsOutside();
-    rebuildDependencies();
-    recalcAfterStructureEdit();
-    return true;
+    return editAxis(true, row, count, true);
 }
 
 bool Grid::deleteRows(int row, int count) {
-    row = toInternalIndex(row);
-    if (structureLocked() || row < 1 || row > maxRows_ || count < 1) {
-        return false;
-    }
-    count = std::min(count, maxRows_ - row + 1);
-    AxisEdit edit{row, count, false};
-    adjustFormulas(cells_,
-                   [&](CompiledFormula& f, int c, int r) { f.deleteRows(row, count, c, r); });
-    remapCells([&](int&, int& r) {
-        if (r == 0) {
-            return true;
-        }
-        auto moved = edit.map(r);
-        if (!moved) {
-            return false;
-        }
-        r = *moved;
-        return true;
-    });
-    rowHeights_ = remapAxis(rowHeights_, edit, maxRows_);
-    std::set<int> hidden;
-    for (int r : hiddenRows_) {
-        if (auto moved = edit.map(r)) {
-            hidden.insert(*moved);
-        }
-    }
-    hiddenRows_ = std::move(hidden);
-    std::vector<Span> spans;
-    for (Span s : spans_) {
-        if (s.row != 0) {
-            auto ext = edit.mapExtent(s.row, s.row + s.rows - 1);
-            if (!ext) {
-                continue;
-            }
-            s.row = ext->first;
-            s.rows = ext->second - ext->first + 1;
-        }
-        spans.push_back(s);
-    }
-    spans_ = std::move(spans);
-    rebuildDependencies();
-    recalcAfterStructureEdit();
-    return true;
+    return editAxis(true, row, count, false);
 }
 
 bool Grid::insertCols(int col, int count) {
-    col = toInternalIndex(col);
-    if (structureLocked() || col < 1 || col > maxCols_ + 1 || count < 1 || count > kMaxGridCols) {
-        return false;
-    }
-    AxisEdit edit{col, count, true};
-    adjustFormulas(cells_,
-                   [&](CompiledFormula& f, int c, int r) { f.insertCols(col, count, c, r); });
-    remapCells([&](int& c, int&) {
-        if (c == 0) {
-            return true;
-        }
-        c = *edit.map(c);
-        return c <= maxCols_;
-    });
-    colWidths_ = remapAxis(colWidths_, edit, maxCols_);
-    for (Span& s : spans_) {
-        if (s.col == 0) {
-            continue;
-        }
-        auto ext = *edit.mapExtent(s.col, s.col + s.cols - 1);
-        s.col = ext.first;
-        s.cols = ext.second - ext.first + 1;
-    }
-    dropCellsOutside();
-    rebuildDependencies();
-    recalcAfterStructureEdit();
-    return true;
+    return editAxis(false, col, count, true);
 }
 
 bool Grid::deleteCols(int col, int count) {
-    col = toInternalIndex(col);
-    if (structureLocked() || col < 1 || col > maxCols_ || count < 1) {
+    return editAxis(false, col, count, false);
+}
+
+bool Grid::editAxis(bool rows, int at, int count, bool insert) {
+    at = toInternalIndex(at);
+    const int limit = rows ? maxRows_ : maxCols_;
+    if (structureLocked() || at < 1 || count < 1 || at > (insert ? limit + 1 : limit) ||
+        (insert && count > (rows ? kMaxGridRows : kMaxGridCols))) {
         return false;
     }
-    count = std::min(count, maxCols_ - col + 1);
-    AxisEdit edit{col, count, false};
-    adjustFormulas(cells_,
-                   [&](CompiledFormula& f, int c, int r) { f.deleteCols(col, count, c, r); });
-    remapCells([&](int& c, int&) {
-        if (c == 0) {
-            return true;
+    if (!insert) {
+        count = std::min(count, limit - at + 1);
+    }
+    const AxisEdit edit{at, count, insert};
+    adjustFormulas(cells_, [&](CompiledFormula& f, int c, int r) {
+        if (rows) {
+            insert ? f.insertRows(at, count, c, r) : f.deleteRows(at, count, c, r);
+        } else {
+            insert ? f.insertCols(at, count, c, r) : f.deleteCols(at, count, c, r);
         }
-        auto moved = edit.map(c);
-        if (!moved) {
-            return false;
-        }
-        c = *moved;
-        return true;
     });
-    colWidths_ = remapAxis(colWidths_, edit, maxCols_);
+    // Headers (index 0) keep their place; indexes pushed past the end or deleted go.
+    auto moved = [&](int index) -> std::optional<int> {
+        if (index == 0) {
+            return 0;
+        }
+        auto target = edit.map(index);
+        return target && *target <= limit ? target : std::nullopt;
+    };
+    remapCells([&](int& c, int& r) {
+        int& index = rows ? r : c;
+        const auto target = moved(index);
+        if (target) {
+            index = *target;
+        }
+        return target.has_value();
+    });
+    if (rows) {
+        rowHeights_ = remapAxis(rowHeights_, edit, limit);
+        std::set<int> hidden;
+        for (int r : hiddenRows_) {
+            if (const auto target = moved(r)) {
+                hidden.insert(*target);
+            }
+        }
+        hiddenRows_ = std::move(hidden);
+    } else {
+        colWidths_ = remapAxis(colWidths_, edit, limit);
+    }
+    int Span::*first = rows ? &Span::row : &Span::col;
+    int Span::*length = rows ? &Span::rows : &Span::cols;
     std::vector<Span> spans;
     for (Span s : spans_) {
-        if (s.col != 0) {
-            auto ext = edit.mapExtent(s.col, s.col + s.cols - 1);
-            if (!ext) {
-                continue;
+        if (s.*first != 0) {
+            const auto extent = edit.mapExtent(s.*first, s.*first + s.*length - 1);
+            if (!extent) {
+                continue;  // all its lines were deleted
             }
-            s.col = ext->first;
-            s.cols = ext->second - ext->first + 1;
+            s.*first = extent->first;
+            s.*length = extent->second - extent->first + 1;
         }
         spans.push_back(s);
     }
     spans_ = std::move(spans);
+    if (insert) {
+        dropCellsOutside();  // spans pushed past the end are cut there
+    }
     rebuildDependencies();
     recalcAfterStructureEdit();
     return true;
