@@ -244,8 +244,9 @@ class Grid {
     friend class GridReader;
     // Whole-grid copies happen only through loadFromSheet.
     Grid& operator=(const Grid&);
-    // Takes over `fresh` as this grid's sheet, keeping what belongs to the view.
-    void adoptSheet(Grid&& fresh);
+    // Runs `assign` (which replaces this grid's sheet), keeping what belongs to the view.
+    template <typename Assign>
+    void replaceSheet(Assign assign);
     friend class GridEvaluator;
 
     // Maps HEADER and 0 to 0; false when outside 0..count or otherwise invalid.

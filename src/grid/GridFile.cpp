@@ -732,7 +732,7 @@ bool Grid::loadFromMemory(std::string_view bytes, std::wstring* error) {
     } catch (const std::exception& e) {
         return report(e.what());
     }
-    adoptSheet(std::move(fresh));
+    replaceSheet([&] { *this = std::move(fresh); });
     return true;
 }
 
@@ -743,16 +743,22 @@ bool Grid::loadFromSheet(const Grid& sheet, std::wstring* error) {
         }
         return false;
     }
-    if (&sheet == this) {
-        return true;
+    if (&sheet != this) {
+        // Assigned member by member, so that this grid's storage is reused for the copy.
+        replaceSheet([&] { *this = sheet; });
     }
-    // Assigned member by member, so that this grid's storage is reused for the copy.
+    return true;
+}
+
+template <typename Assign>
+void Grid::replaceSheet(Assign assign) {
+    // Loading replaces the sheet, including its registered functions; the view stays.
     const GridMetrics* metrics = metrics_;
     const std::intptr_t owner = owner_;
     const Rect clientRect = clientRect_;
     const int scrollBarWidth = scrollBarWidth_;
     const int scrollBarHeight = scrollBarHeight_;
-    *this = sheet;
+    assign();
     metrics_ = metrics;
     owner_ = owner;
     clientRect_ = clientRect;
@@ -760,19 +766,6 @@ bool Grid::loadFromSheet(const Grid& sheet, std::wstring* error) {
     scrollBarHeight_ = scrollBarHeight;
     evalDepth_ = 0;
     pendingAuto_.clear();
-    return true;
-}
-
-void Grid::adoptSheet(Grid&& fresh) {
-    // Loading replaces the sheet, including its registered functions; the view stays.
-    fresh.metrics_ = metrics_;
-    fresh.owner_ = owner_;
-    fresh.clientRect_ = clientRect_;
-    fresh.scrollBarWidth_ = scrollBarWidth_;
-    fresh.scrollBarHeight_ = scrollBarHeight_;
-    fresh.evalDepth_ = 0;
-    fresh.pendingAuto_.clear();
-    *this = std::move(fresh);
 }
 
 bool Grid::loadFromFile(const std::filesystem::path& path, std::wstring* error) {
