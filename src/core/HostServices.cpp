@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "core/StringHelpers.h"
-#include "core/WidePrintf.h"
+#include "base/WidePrintf.h"
 
 namespace {
 

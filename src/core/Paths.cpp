@@ -1,7 +1,7 @@
 // Paths.cpp - path text helpers.
 #include "core/Paths.h"
 
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

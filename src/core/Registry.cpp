@@ -11,7 +11,7 @@
 #include "core/FileSystem.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 using nlohmann::ordered_json;
 

@@ -5,7 +5,7 @@
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 const wchar_t* const kHeader = L"#ovss-table 1";

@@ -2,7 +2,7 @@
 #include "core/TextFile.h"
 
 #include "core/AtomicFile.h"
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 bool readTextFile(const Tvx_String& path, Tvx_String& text) {
     std::string bytes;

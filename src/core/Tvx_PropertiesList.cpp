@@ -9,7 +9,7 @@
 #include "core/StringHelpers.h"
 #include "core/TableFile.h"
 #include "core/TextFile.h"
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cstdarg>
 #include <ostream>
 
-#include "core/CaseFolding.h"
+#include "base/CaseFolding.h"
 #include "core/NumberText.h"
-#include "core/Utf8.h"
-#include "core/WidePrintf.h"
+#include "base/Utf8.h"
+#include "base/WidePrintf.h"
 
 namespace {
 

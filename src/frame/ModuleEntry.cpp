@@ -8,7 +8,7 @@
 #include "core/OvTempResourceOverride.h"
 #include "frame/ModuleState.h"
 #include "core/Paths.h"
-#include "frame/host/AcrxHost.h"
+#include "host/AcrxHost.h"
 #include "registry/ComModuleFolder.h"
 #include "spread/sheetfiles/OvSheetTextSettings.h"
 

@@ -1,7 +1,7 @@
 // ModuleEntry.h - the host's entry points into the module.
 #pragma once
 
-#include "frame/host/AcadTypes.h"
+#include "host/AcadTypes.h"
 
 extern "C" {
 AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId);

@@ -1,70 +1,9 @@
-// ModuleGlobals.cpp - the module's process-wide objects, defined in one place so that they
-// are constructed in this order: resource handle, timers, dialog pool, check-box bitmaps,
-// drag format name (and destroyed in reverse order when the library is released).
+// ModuleGlobals.cpp - what the frame keeps for the module's life: the check-box bitmaps and
+// the drag format name. The timers and the dialog pool belong to the standards engine.
 #include "core/OvTempResourceOverride.h"
 #include "core/Tvx_String.h"
 #include "frame/ModuleState.h"
-#include "frame/ModuleTimers.h"
-#include "frame/OvSSDlgsMgr.h"
 
-Tvx_Timer gLoadFile(L"gLoadFile");
-Tvx_Timer gInitMapping(L"gInitMapping");
-Tvx_Timer gInitSSForInput(L"gInitSSForInput");
-Tvx_Timer gInitFromMacro(L"gInitFromMacro");
-Tvx_Timer gSSSGetFromMacro(L"gSSSGetFromMacro");
-Tvx_Timer gSetMacroValuelsToSS(L"gSetMacroValuelsToSS");
-Tvx_Timer gSSSreplaceGenVars(L"gSSSreplaceGenVars");
-Tvx_Timer gCalcMain(L"gCalcMain");
-Tvx_Timer gSetToMacro(L"gSetToMacro");
-Tvx_Timer gGetFromVars(L"gGetFromVars");
-Tvx_Timer gCalcChild(L"gCalcChild");
-Tvx_Timer gSetToVars(L"gSetToVars");
-Tvx_Timer gRegisterFuntions(L"gRegisterFuntions");
-Tvx_Timer gFindDuplicates(L"gFindDuplicates");
-Tvx_Timer gCalcCells(L"gCalcCells");
-Tvx_Timer gCalcCellSplitSymbol(L"gCalcCellSplitSymbol");
-Tvx_Timer gCalcCellFindVarCell(L"gCalcCellFindVarCell");
-Tvx_Timer gCalcCellFindFunctions(L"gCalcCellFindFunctions");
-Tvx_Timer gCalcCellCalcNativeFunctions(L"gCalcCellCalcNativeFunctions");
-Tvx_Timer gCalcCellCalcFunctionsPrepare(L"gCalcCellCalcFunctionsPrepare");
-Tvx_Timer gCalcCellCalcFunctions(L"gCalcCellCalcFunctions");
-Tvx_Timer gCalcCellGetVarNames(L"gCalcCellGetVarNames");
-Tvx_Timer gCalcCellGetVarCoordName(L"gCalcCellGetVarCoordName");
-Tvx_Timer gCalcCellGetVarCoords(L"gCalcCellGetVarCoords");
-Tvx_Timer gCalcCellReplaceVariables(L"gCalcCellReplaceVariables");
-
-Tvx_Timer* const* moduleTimers() {
-    static Tvx_Timer* const timers[kModuleTimerCount] = {
-        &gLoadFile,
-        &gInitMapping,
-        &gInitSSForInput,
-        &gInitFromMacro,
-        &gSSSGetFromMacro,
-        &gSetMacroValuelsToSS,
-        &gSSSreplaceGenVars,
-        &gCalcMain,
-        &gSetToMacro,
-        &gGetFromVars,
-        &gCalcChild,
-        &gSetToVars,
-        &gRegisterFuntions,
-        &gFindDuplicates,
-        &gCalcCells,
-        &gCalcCellSplitSymbol,
-        &gCalcCellFindVarCell,
-        &gCalcCellFindFunctions,
-        &gCalcCellCalcNativeFunctions,
-        &gCalcCellCalcFunctionsPrepare,
-        &gCalcCellCalcFunctions,
-        &gCalcCellGetVarNames,
-        &gCalcCellGetVarCoordName,
-        &gCalcCellGetVarCoords,
-        &gCalcCellReplaceVariables,
-    };
-    return timers;
-}
-
-OvSSDlgsMgr gSSDlgsMgr;
 
 ModuleState& moduleState() {
     static ModuleState state;

@@ -3,7 +3,7 @@
 // Each function attempts every step and returns eOk when all succeeded, eInvalidInput otherwise.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 
 // Registers the type library, every class and every interface for the COM module file

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "core/AcArray.h"
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"

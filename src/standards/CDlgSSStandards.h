@@ -4,7 +4,7 @@
 // copy of the caller's record.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "spread/HeadlessGridHost.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"

@@ -1,7 +1,7 @@
 // The pool of hidden standards dialogs: lending by flag, reuse, release and destruction.
 #include <gtest/gtest.h>
 
-#include "frame/OvSSDlgsMgr.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 #include "standards/CDlgSSStandards.h"
 
 namespace {

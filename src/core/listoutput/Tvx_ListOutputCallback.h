@@ -6,8 +6,8 @@
 // a bill without a drawing behind it comes out as plain rows.
 #pragma once
 
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/AcArray.h"
-#include "core/AcDbObjectId.h"
+#include "host/AcDbObjectId.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"

@@ -2,7 +2,7 @@
 // record of a placed macro, and writing a tab back into the modules of its group.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/Tvx_DbMacro.h"

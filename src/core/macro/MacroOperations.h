@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/AcArray.h"
-#include "core/AcDbObjectId.h"
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcDbObjectId.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "core/macro/MacroTabData.h"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/AcArray.h"
-#include "core/AcDbObjectId.h"
+#include "host/AcDbObjectId.h"
 #include "core/macro/Tvx_Macro.h"
 
 class Tvx_DbMacro {

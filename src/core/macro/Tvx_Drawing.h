@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/AcDbObjectId.h"
+#include "host/AcDbObjectId.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/macro/Tvx_DbMacro.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "core/AcDbObjectId.h"
+#include "host/AcDbObjectId.h"
 #include "core/Tvx_String.h"
 #include "core/macro/OvCutOffsetType.h"
 

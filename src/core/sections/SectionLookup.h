@@ -7,7 +7,7 @@
 // text form below.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"

@@ -10,8 +10,8 @@
 
 #include <memory>
 
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"

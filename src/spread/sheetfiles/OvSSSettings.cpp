@@ -5,7 +5,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/TextFile.h"
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 #include "spread/TSpread.h"
 #include "spread/sheetfiles/SettingsFolder.h"
 

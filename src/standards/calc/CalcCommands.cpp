@@ -1,7 +1,7 @@
 // CalcCommands.cpp - `ovss calc` in list mode and in macro mode.
 #include "standards/calc/CalcCommands.h"
 
-#include "core/AcTransaction.h"
+#include "host/AcTransaction.h"
 #include "core/Paths.h"
 #include "core/TextFile.h"
 #include "core/macro/MacroData.h"
@@ -50,9 +50,13 @@ bool addGeneralVariables(const std::vector<std::string>& arguments, OvDlgStandar
     return true;
 }
 
+// Each Output variable once: a repeated declaration was dropped by the calculation and holds
+// no value of its own.
 void printOutputs(const OvVarCells& cells, std::ostream& out) {
+    Tvx_StringArray printed;
     for (const OvVarCell& cell : cells) {
-        if (cell.isOutput()) {
+        if (cell.isOutput() && printed.find(cell.name, false) < 0) {
+            printed.append(cell.name);
             out << cell.name.toUtf8() << "=" << cell.value.toUtf8() << "\n";
         }
     }

@@ -1,7 +1,7 @@
 // CalcPlan.cpp - the per-sheet record of prepared Calc cells and the variables' name lookup.
 #include "standards/calc/CalcPlan.h"
 
-#include "core/CaseFolding.h"
+#include "base/CaseFolding.h"
 #include "core/StringHelpers.h"
 #include "standards/calc/WholeWordReplace.h"
 #include "standards/variables/OvVarCells.h"

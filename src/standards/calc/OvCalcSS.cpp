@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Tvx_Timer.h"
-#include "frame/ModuleTimers.h"
+#include "standards/pool/ModuleTimers.h"
 #include "grid/CellStore.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/SheetCache.h"

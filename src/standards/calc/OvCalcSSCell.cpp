@@ -2,10 +2,10 @@
 // variable names become cell coordinates, the grid computes it in the Calc cell itself, and the
 // result is stored in the variable and written into its cell. An equation that names
 // "CallChild" runs a child sheet instead.
-#include "core/CaseFolding.h"
+#include "base/CaseFolding.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
-#include "frame/ModuleTimers.h"
+#include "standards/pool/ModuleTimers.h"
 #include "grid/Value.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/CallChildCall.h"

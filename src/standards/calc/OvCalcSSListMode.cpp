@@ -2,7 +2,7 @@
 // Output values go back into it. Binding is by position, not by name: the sheet's Input and
 // Output variables take the list's entries in order, Local variables are skipped.
 #include "core/Tvx_Timer.h"
-#include "frame/ModuleTimers.h"
+#include "standards/pool/ModuleTimers.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
 

@@ -2,7 +2,7 @@
 // the Calc area evaluated row by row, each row left to right.
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
-#include "frame/ModuleTimers.h"
+#include "standards/pool/ModuleTimers.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/PreparedSheet.h"

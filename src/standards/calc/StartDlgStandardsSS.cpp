@@ -4,7 +4,7 @@
 
 #include "core/HostServices.h"
 #include "core/OvTempResourceOverride.h"
-#include "frame/OvSSDlgsMgr.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 #include "standards/CDlgSSStandards.h"
 #include "standards/calc/StandardsPaths.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"

@@ -4,7 +4,7 @@
 #include "core/KeptFiles.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 namespace ovfunctions {
 

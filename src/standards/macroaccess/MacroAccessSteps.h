@@ -5,8 +5,8 @@
 // value unchanged.
 #pragma once
 
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 
 class MacroData;

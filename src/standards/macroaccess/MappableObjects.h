@@ -4,8 +4,8 @@
 // general variables.
 #pragma once
 
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 
 class OvSSMapping;
 class Tvx_DbMacro;

@@ -14,8 +14,8 @@
 // The object is the part of the name before its last ".".
 #pragma once
 
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "standards/OvValueType.h"
 

@@ -3,8 +3,8 @@
 // the object's module group. These are the object-list operations of a mapping.
 #pragma once
 
-#include "core/AcTransaction.h"
-#include "core/ErrorStatus.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 
 class MacroData;

@@ -4,7 +4,7 @@
 // mode, the result in macro mode). The pointers belong to the caller; copies share them.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "standards/variables/OvVarCells.h"

@@ -4,7 +4,7 @@
 // Its mapping text is module + "•" + kind keyword + " " + object name ("Plate•Distance Gap").
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "standards/mapping/OvMapKind.h"

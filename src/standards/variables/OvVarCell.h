@@ -3,7 +3,7 @@
 // the value cell: writing a value replaces the declaration in the grid.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "standards/OvValueType.h"
 #include "standards/variables/OvCellType.h"

@@ -4,7 +4,7 @@
 // matters.
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "standards/mapping/OvSSMapping.h"

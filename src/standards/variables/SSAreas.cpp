@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/CaseFolding.h"
+#include "base/CaseFolding.h"
 #include "grid/Grid.h"
 #include "spread/Tvx_Spread.h"
 

@@ -1,7 +1,7 @@
 // QtServices.cpp - installation of the Qt services.
 #include "ui/services/QtServices.h"
 
-#include "spread/CDlgFindReplace.h"
+#include "ui/grid/CDlgFindReplace.h"
 #include "ui/services/QtMessageService.h"
 
 namespace ovui {

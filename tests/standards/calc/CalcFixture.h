@@ -11,7 +11,7 @@
 
 #include "core/HostServices.h"
 #include "core/MessageService.h"
-#include "frame/OvSSDlgsMgr.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 #include "grid/Grid.h"
 #include "grid/GridCsv.h"
 #include "standards/StandardsFixture.h"

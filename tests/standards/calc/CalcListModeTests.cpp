@@ -2,7 +2,7 @@
 // whole-word replacement, general variables, duplicates, failing equations with their
 // message, position binding of children and its failures, the nesting bound, the pool.
 #include "CalcFixture.h"
-#include "frame/ModuleTimers.h"
+#include "standards/pool/ModuleTimers.h"
 #include "standards/calc/CallChildCall.h"
 
 namespace {

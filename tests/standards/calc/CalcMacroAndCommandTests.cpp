@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "CalcFixture.h"
-#include "core/AcTransaction.h"
+#include "host/AcTransaction.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroDataSync.h"
 #include "core/macro/Tvx_Drawing.h"
@@ -64,11 +64,14 @@ TEST_F(CalcTest, CalcCommandPrintsDuplicatesAlwaysAndWarningsOnRequest) {
     EXPECT_EQ(ovcalc::runListCalc(options, out, err), ovcalc::kCalcOk);
     EXPECT_NE(err.str().find("The following equation failed:\nDiv = A2 / 0"), std::string::npos);
 
+    std::ostringstream dupOut;
     std::ostringstream dupErr;
     options = {};
     options.sheet = "Duplicates";
-    EXPECT_EQ(ovcalc::runListCalc(options, out, dupErr), ovcalc::kCalcOk);
+    options.setValues = {"Thickness=4"};
+    EXPECT_EQ(ovcalc::runListCalc(options, dupOut, dupErr), ovcalc::kCalcOk);
     EXPECT_EQ(dupErr.str().rfind("Variable names must be unique: There were duplicate", 0), 0u);
+    EXPECT_EQ(dupOut.str(), "Width=8\n");  // the dropped second declaration is not printed
 }
 
 TEST_F(CalcTest, MacroCalcCommandWritesTheDrawingOnlyWhenAsked) {

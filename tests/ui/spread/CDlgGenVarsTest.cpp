@@ -5,7 +5,7 @@
 #include "SpreadDialogSupport.h"
 #include "ui/UiTestSupport.h"
 #include "core/Tvx_Settings.h"
-#include "spread/CDlgGenVars.h"
+#include "ui/spread/CDlgGenVars.h"
 #include "ui/QtText.h"
 #include "ui/grid/OvSpreadView.h"
 #include "ui/services/UiRecorder.h"

@@ -6,7 +6,7 @@
 
 #include "SpreadDialogSupport.h"
 #include "ui/UiTestSupport.h"
-#include "spread/CDlgSSOptions.h"
+#include "ui/spread/CDlgSSOptions.h"
 #include "ui/QtText.h"
 
 namespace {

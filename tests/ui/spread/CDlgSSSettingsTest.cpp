@@ -5,7 +5,7 @@
 
 #include "SpreadDialogSupport.h"
 #include "ui/UiTestSupport.h"
-#include "spread/CDlgSSSettings.h"
+#include "ui/spread/CDlgSSSettings.h"
 #include "ui/QtText.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "core/HostServices.h"
 #include "core/Paths.h"
 #include "core/Tvx_Settings.h"
-#include "spread/CFormulaView.h"
+#include "ui/spread/CFormulaView.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
 #include "ui/grid/OvSpreadView.h"

@@ -1,11 +1,11 @@
 // WidePrintf.cpp - a small printf interpreter; numbers are handed to snprintf one at a time.
-#include "core/WidePrintf.h"
+#include "base/WidePrintf.h"
 
 #include <clocale>
 #include <cstdio>
 #include <string>
 
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 namespace ovcore {
 namespace {

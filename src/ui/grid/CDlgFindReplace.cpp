@@ -1,5 +1,5 @@
 // CDlgFindReplace.cpp - the find and replace dialog and the factory that gives grids one.
-#include "spread/CDlgFindReplace.h"
+#include "ui/grid/CDlgFindReplace.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 // COvDockControlBar.cpp - the dock bar and the showing of a docked dialog.
-#include "spread/COvDockControlBar.h"
+#include "ui/COvDockControlBar.h"
 
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QVBoxLayout>
 
-#include "frame/host/HostWindow.h"
-#include "spread/CFormulaView.h"
+#include "host/HostWindow.h"
+#include "ui/spread/CFormulaView.h"
 #include "ui/DlgSize.h"
 #include "ui/ModalLauncher.h"
 #include "ui/QtText.h"

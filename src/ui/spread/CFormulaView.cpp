@@ -1,5 +1,5 @@
 // CFormulaView.cpp - the visible formula workbench and EvaluateSS.
-#include "spread/CFormulaView.h"
+#include "ui/spread/CFormulaView.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

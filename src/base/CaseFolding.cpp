@@ -1,5 +1,5 @@
 // CaseFolding.cpp - table-free case mapping for the scripts the application uses.
-#include "core/CaseFolding.h"
+#include "base/CaseFolding.h"
 
 namespace ovcore {
 

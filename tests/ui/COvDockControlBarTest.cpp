@@ -7,9 +7,9 @@
 #include <QPointer>
 
 #include "ui/UiTestSupport.h"
-#include "frame/host/HostWindow.h"
-#include "spread/CDlgSSSettings.h"
-#include "spread/COvDockControlBar.h"
+#include "host/HostWindow.h"
+#include "ui/spread/CDlgSSSettings.h"
+#include "ui/COvDockControlBar.h"
 
 namespace {
 

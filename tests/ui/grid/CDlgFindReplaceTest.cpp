@@ -7,7 +7,7 @@
 #include "SpreadDialogSupport.h"
 #include "ui/UiTestSupport.h"
 #include "core/MessageService.h"
-#include "spread/CDlgFindReplace.h"
+#include "ui/grid/CDlgFindReplace.h"
 #include "ui/QtText.h"
 #include "ui/grid/GridViewFixture.h"
 

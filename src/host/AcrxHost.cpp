@@ -1,5 +1,5 @@
 // AcrxHost.cpp - the host system registry stand-in and its journal.
-#include "frame/host/AcrxHost.h"
+#include "host/AcrxHost.h"
 
 namespace {
 

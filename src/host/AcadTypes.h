@@ -1,7 +1,7 @@
 // AcadTypes.h - the host application's entry-message codes (and its result codes).
 #pragma once
 
-#include "core/ErrorStatus.h"
+#include "host/ErrorStatus.h"
 
 namespace AcRx {
 // Messages the host sends to an application's entry point.

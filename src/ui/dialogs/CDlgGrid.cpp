@@ -1,5 +1,5 @@
 // CDlgGrid.cpp - the grid dialog and its launcher.
-#include "dialogs/CDlgGrid.h"
+#include "ui/dialogs/CDlgGrid.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

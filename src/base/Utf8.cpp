@@ -1,5 +1,5 @@
 // Utf8.cpp - UTF-8 and Windows-1252 conversions.
-#include "core/Utf8.h"
+#include "base/Utf8.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // CDlgSelectImage.cpp - the select-image dialog and its launcher.
-#include "dialogs/CDlgSelectImage.h"
+#include "ui/dialogs/CDlgSelectImage.h"
 
 #include <QVBoxLayout>
 

@@ -4,7 +4,7 @@
 
 #include "UiTestSupport.h"
 #include "core/DlgSizeStore.h"
-#include "dialogs/CDlgSelectImage.h"
+#include "ui/dialogs/CDlgSelectImage.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
 #include "ui/controls/CImageListCtrl.h"

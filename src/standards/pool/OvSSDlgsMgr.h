@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "frame/host/AcadTypes.h"
+#include "host/AcadTypes.h"
 
 class CDlgSSStandards;
 

@@ -1,5 +1,5 @@
 // CDlgGenVars.cpp - the general variables dialog and its launcher.
-#include "spread/CDlgGenVars.h"
+#include "ui/spread/CDlgGenVars.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // HostWindow.cpp - the host's main window handle.
-#include "frame/host/HostWindow.h"
+#include "host/HostWindow.h"
 
 namespace {
 void* gHostMainWindow = nullptr;

@@ -1,5 +1,5 @@
 // AcTransaction.cpp - transaction identity and end state.
-#include "core/AcTransaction.h"
+#include "host/AcTransaction.h"
 
 #include <atomic>
 

@@ -1,5 +1,5 @@
 // CDlgSSOptions.cpp - the column and row captions dialog and its launcher.
-#include "spread/CDlgSSOptions.h"
+#include "ui/spread/CDlgSSOptions.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // CDlgCis2.cpp - the CIS/2 options dialog and its launcher.
-#include "dialogs/CDlgCis2.h"
+#include "ui/dialogs/CDlgCis2.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,7 +12,7 @@
 #include "core/Texts.h"
 #include "dialogs/SectionTranslation.h"
 #include "ui/ModalLauncher.h"
-#include "ui/editors/CDlgSectionTranslation.h"
+#include "ui/dialogs/CDlgSectionTranslation.h"
 
 namespace {
 // The controls that only matter when option 1 is off.

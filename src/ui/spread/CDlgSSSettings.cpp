@@ -1,5 +1,5 @@
 // CDlgSSSettings.cpp - the language choice of the spreadsheet editor and its launcher.
-#include "spread/CDlgSSSettings.h"
+#include "ui/spread/CDlgSSSettings.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 
 #include "UiTestSupport.h"
-#include "dialogs/CDlgGrid.h"
+#include "ui/dialogs/CDlgGrid.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
 

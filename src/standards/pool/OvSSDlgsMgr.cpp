@@ -1,9 +1,9 @@
 // OvSSDlgsMgr.cpp - lending, taking back and destroying pooled standards dialogs.
-#include "frame/OvSSDlgsMgr.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 
 #include <algorithm>
 
-#include "frame/host/HostWindow.h"
+#include "host/HostWindow.h"
 #include "standards/CDlgSSStandards.h"
 
 OvSSDlgsMgr::~OvSSDlgsMgr() { destroyAll(); }

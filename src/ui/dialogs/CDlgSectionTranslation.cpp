@@ -1,5 +1,5 @@
 // CDlgSectionTranslation.cpp - the section-name translation editor.
-#include "ui/editors/CDlgSectionTranslation.h"
+#include "ui/dialogs/CDlgSectionTranslation.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -12,11 +12,11 @@
 #include "core/MessageService.h"
 #include "core/Paths.h"
 #include "core/TableFile.h"
-#include "dialogs/CDlgCis2.h"
+#include "ui/dialogs/CDlgCis2.h"
 #include "dialogs/SectionTranslation.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
-#include "ui/editors/CDlgSectionTranslation.h"
+#include "ui/dialogs/CDlgSectionTranslation.h"
 
 namespace {
 
