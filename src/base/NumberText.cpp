@@ -204,6 +204,18 @@ std::wstring exactNumberText(double value) {
     return widen(std::string_view(buffer, std::size_t(result.ptr - buffer)));
 }
 
+double roundToSignificantDigits(double value) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return value;
+    }
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
+}
+
 std::size_t numberTextLength(std::wstring_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {

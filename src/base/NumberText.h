@@ -40,6 +40,11 @@ std::wstring fixedNumberText(double value, int decimals, bool keepZeros = true);
 // Shortest round-trip text ("0.1", "1e+300"); "inf", "-inf", "nan" for the special values.
 std::wstring exactNumberText(double value);
 
+// `value` rounded to the 15 significant digits the texts above show, the precision a
+// spreadsheet works with: hides the binary noise of results such as 0.1 * 3 before rounding
+// functions look at them. Zero, infinities and NaN are returned as they are.
+double roundToSignificantDigits(double value);
+
 // --- text to numbers
 
 // The length of the number at the start of `text` (no blanks skipped): an optional sign, digits

@@ -143,6 +143,23 @@ TEST(NumberText, ExactTextReadsBackAsTheSameNumber) {
     EXPECT_EQ(ovbase::exactNumberText(kNaN), L"nan");
 }
 
+TEST(NumberText, RoundingToTheDigitsShown) {
+    const std::pair<double, double> cases[] = {
+        {0.1 * 3, 0.3},
+        {1.0 / 3, 0.333333333333333},
+        {2.675, 2.675},
+        {-1234.5678901234567, -1234.56789012346},
+        {123456789012345678.0, 1.23456789012346e17},
+        {5e-324, 4.94065645841247e-324},
+        {0, 0},
+    };
+    for (const auto& [value, rounded] : cases) {
+        EXPECT_EQ(ovbase::roundToSignificantDigits(value), rounded) << value;
+    }
+    EXPECT_EQ(ovbase::roundToSignificantDigits(-kInf), -kInf);
+    EXPECT_TRUE(std::isnan(ovbase::roundToSignificantDigits(kNaN)));
+}
+
 TEST(NumberText, AWholeTextThatIsOneNumber) {
     const std::pair<const wchar_t*, double> numbers[] = {
         {L" -12.5e1 ", -125}, {L"+3", 3}, {L".5", 0.5},   {L"5.", 5},       {L"1E3", 1000},

@@ -3,7 +3,6 @@
 #include "grid/formula/Coerce.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "base/CaseFolding.h"
@@ -24,18 +23,6 @@ int compareNoCase(std::wstring_view a, std::wstring_view b) {
         return 0;
     }
     return a.size() < b.size() ? -1 : 1;
-}
-
-double toSignificant(double x) {
-    if (x == 0.0 || !std::isfinite(x)) {
-        return x;
-    }
-    char buf[64];
-    const auto written =
-        std::to_chars(buf, buf + sizeof(buf), x, std::chars_format::scientific, 14);
-    double value = x;
-    std::from_chars(buf, written.ptr, value);
-    return value;
 }
 
 bool toNumber(const Value& v, double& out, ErrorCode& error) {

@@ -12,10 +12,6 @@ namespace ovgrid::formula {
 // <0, 0 or >0 as a sorts before, with or after b, ignoring case (base/CaseFolding.h).
 int compareNoCase(std::wstring_view a, std::wstring_view b);
 
-// x rounded to 15 significant digits, the precision a spreadsheet works with; hides the
-// binary noise of results such as 0.1 * 3 before rounding functions look at them.
-double toSignificant(double x);
-
 // Conversions as an operator applies them; false with `error` set when they fail. A text
 // operand is a number when it reads as one, a trailing "%" included (base/NumberText.h).
 bool toNumber(const Value& v, double& out, ErrorCode& error);

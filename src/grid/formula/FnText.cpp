@@ -328,7 +328,7 @@ Operand fnFixed(CallFrame& f) {
         decimals = -308.0;
     }
     double scale = std::pow(10.0, std::fabs(decimals));
-    double y = toSignificant(decimals >= 0 ? x * scale : x / scale);
+    double y = ovbase::roundToSignificantDigits(decimals >= 0 ? x * scale : x / scale);
     double rounded =
         std::isfinite(y) ? (decimals >= 0 ? std::round(y) / scale : std::round(y) * scale) : x;
     int places = decimals > 0 ? int(decimals) : 0;
