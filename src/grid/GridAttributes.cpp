@@ -4,8 +4,8 @@
 #include <cmath>
 #include <type_traits>
 
+#include "base/NumberText.h"
 #include "grid/Grid.h"
-#include "grid/NumberText.h"
 
 namespace ovgrid {
 namespace {
@@ -97,7 +97,7 @@ bool Grid::setCellTypeRange(int col1, int row1, int col2, int row2, const CellTy
         // stays as it is rather than being lost.
         auto convert = [](Cell& cell) {
             if (!cell.formula && cell.value.isText()) {
-                if (auto number = parseNumber(cell.value.text)) {
+                if (auto number = ovbase::parseNumberText(cell.value.text)) {
                     cell.value = Value::fromNumber(*number);
                 }
             }

@@ -18,9 +18,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "grid/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/Utf8.h"
 #include "grid/Grid.h"
-#include "grid/Utf8.h"
 
 namespace ovgrid {
 
@@ -33,11 +33,11 @@ constexpr int kFormatVersion = 1;
 constexpr std::size_t kMaxDepth = 32;
 
 std::string utf8(const std::wstring& text) {
-    return toUtf8(text);
+    return ovbase::toUtf8(text);
 }
 
 std::wstring wide(const std::string& text) {
-    return fromUtf8(text).value_or(L"\uFFFD");
+    return ovbase::fromUtf8(text);  // a message keeps its readable part
 }
 
 // --- writing
@@ -233,7 +233,7 @@ bool Grid::saveToFile(const std::filesystem::path& path, int /*flag*/, std::wstr
         }
         return false;
     }
-    return writeFileAtomically(path, bytes, error);
+    return ovbase::writeFileAtomically(path, bytes, error);
 }
 
 // --- reading
@@ -294,7 +294,7 @@ std::wstring textOf(const json& v, const char* what) {
     if (!v.is_string()) {
         fail(std::string(what) + " is not a text");
     }
-    auto text = fromUtf8(v.get_ref<const std::string&>());
+    auto text = ovbase::decodeUtf8(v.get_ref<const std::string&>());
     if (!text) {
         fail(std::string(what) + " is not valid UTF-8");
     }
@@ -541,7 +541,7 @@ class GridReader {
                 auto compiled = CompiledFormula::compile(text, RefStyle::A1, col, row, &why);
                 if (!compiled || col == 0 || row == 0) {
                     fail("the formula of cell (" + std::to_string(col) + ", " +
-                         std::to_string(row) + ") does not compile: " + toUtf8(why));
+                         std::to_string(row) + ") does not compile: " + ovbase::toUtf8(why));
                 }
                 cell.formula = std::make_shared<CompiledFormula>(std::move(*compiled));
             }
@@ -770,7 +770,7 @@ void Grid::replaceSheet(Assign assign) {
 
 bool Grid::loadFromFile(const std::filesystem::path& path, std::wstring* error) {
     std::string bytes;
-    if (!readWholeFile(path, bytes, error)) {
+    if (!ovbase::readWholeFile(path, bytes, error)) {
         return false;
     }
     return loadFromMemory(bytes, error);

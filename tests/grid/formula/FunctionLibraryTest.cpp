@@ -3,6 +3,9 @@
 //   A1:A6  1, 2, 3, "text", TRUE, (empty)     B1:B3  10, 20, 30
 //   C1:C3  "apple", "banana", "cherry"         D1:D3  1.5, 2.5, 3.5
 //   E1 #N/A, E2 "", E3 "3"                     F1:F3  "ten", "twenty", "thirty"
+#include <clocale>
+#include <string>
+
 #include "FormulaTestSupport.h"
 
 namespace ovgrid::test {
@@ -266,6 +269,23 @@ TEST_F(FunctionLibraryTest, Text) {
                         {L"=FIXED(0.5,0)", txt(L"1")},
                         {L"=FIXED(999.999)", txt(L"1,000.00")},
                     });
+}
+
+// A dialog application runs under the user's locale, which may write a decimal comma; formulas
+// read and write numbers with a point whatever the locale.
+TEST_F(FunctionLibraryTest, NumbersIgnoreTheProcessLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    expectAll(grid, {
+                        {L"=FIXED(1234.567,2)", txt(L"1,234.57")},
+                        {L"=FIXED(0.5,3,TRUE)", txt(L"0.500")},
+                        {L"=1.5&\"\"", txt(L"1.5")},
+                        {L"=VALUE(\"2.5\")", num(2.5)},
+                        {L"=\"12.5%\"*2", num(0.25)},
+                    });
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST_F(FunctionLibraryTest, Lookup) {
