@@ -4,8 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "core/StringHelpers.h"
 #include "base/WidePrintf.h"
+#include "core/StringHelpers.h"
 
 namespace {
 

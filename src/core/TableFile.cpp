@@ -1,11 +1,11 @@
 // TableFile.cpp - table files with escaped TAB-separated records.
 #include "core/TableFile.h"
 
+#include "base/Utf8.h"
 #include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 
 namespace {
 const wchar_t* const kHeader = L"#ovss-table 1";

@@ -1,8 +1,8 @@
 // TextFile.cpp - text and line files.
 #include "core/TextFile.h"
 
-#include "core/AtomicFile.h"
 #include "base/Utf8.h"
+#include "core/AtomicFile.h"
 
 bool readTextFile(const Tvx_String& path, Tvx_String& text) {
     std::string bytes;

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <limits>
 
+#include "base/Utf8.h"
 #include "core/AtomicFile.h"
 #include "core/StringHelpers.h"
 #include "core/TableFile.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 
 namespace {
 

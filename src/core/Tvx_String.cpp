@@ -6,9 +6,9 @@
 #include <ostream>
 
 #include "base/CaseFolding.h"
-#include "core/NumberText.h"
 #include "base/Utf8.h"
 #include "base/WidePrintf.h"
+#include "core/NumberText.h"
 
 namespace {
 

@@ -52,7 +52,9 @@ bool AcRxDynamicLinker::registerAppMDIAware(void* appId) {
     return true;
 }
 
-bool AcRxDynamicLinker::isAppMDIAware(void* appId) const { return mdiAware_.count(appId) != 0; }
+bool AcRxDynamicLinker::isAppMDIAware(void* appId) const {
+    return mdiAware_.count(appId) != 0;
+}
 
 void AcEdCommandStack::addCommand(const std::wstring& group, const std::wstring& command) {
     groups_[group].push_back(command);

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "base/Utf8.h"
 #include "core/AtomicFile.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 #include "spread/TSpread.h"
 #include "spread/sheetfiles/SettingsFolder.h"
 

@@ -1,10 +1,10 @@
 // LookupTable.cpp - reading tab-separated lookup tables.
 #include "standards/functions/LookupTable.h"
 
+#include "base/Utf8.h"
 #include "core/KeptFiles.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 
 namespace ovfunctions {
 

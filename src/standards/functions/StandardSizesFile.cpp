@@ -1,10 +1,10 @@
 // StandardSizesFile.cpp - reading standard-sizes files.
 #include "standards/functions/StandardSizesFile.h"
 
+#include "base/Utf8.h"
 #include "core/KeptFiles.h"
 #include "core/TextFile.h"
 #include "core/Tvx_StringArray.h"
-#include "base/Utf8.h"
 
 namespace ovfunctions {
 

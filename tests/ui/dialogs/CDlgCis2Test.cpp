@@ -12,10 +12,10 @@
 #include "core/MessageService.h"
 #include "core/Paths.h"
 #include "core/TableFile.h"
-#include "ui/dialogs/CDlgCis2.h"
 #include "dialogs/SectionTranslation.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/dialogs/CDlgCis2.h"
 #include "ui/dialogs/CDlgSectionTranslation.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 
 #include "UiTestSupport.h"
-#include "ui/dialogs/CDlgGrid.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/dialogs/CDlgGrid.h"
 
 namespace {
 

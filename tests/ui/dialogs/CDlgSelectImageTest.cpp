@@ -4,10 +4,10 @@
 
 #include "UiTestSupport.h"
 #include "core/DlgSizeStore.h"
-#include "ui/dialogs/CDlgSelectImage.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
 #include "ui/controls/CImageListCtrl.h"
+#include "ui/dialogs/CDlgSelectImage.h"
 
 namespace {
 
