@@ -40,6 +40,7 @@ class StudioWindow : public QMainWindow {
     void openCaptions();
     void openLanguage();
     void openGenVars();
+    void openMenuGrid();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
