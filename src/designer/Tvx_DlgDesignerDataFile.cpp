@@ -88,7 +88,8 @@ bool Tvx_DlgDesignerData::writeToFile(const Tvx_String& path) {
         copyFile(oldPicture, newPicture, true);  // a missing old picture is no reason to fail
     }
 
-    // The window layer refreshes the coordinates from the drawn windows at this point.
+    // Controls moved on screen are saved where they are now.
+    getSizeFromAllControls();
     Tvx_PropertiesList list;
     list.setProperty(kCountKey, m_controls.length());
     for (int i = 0; i < m_controls.length(); ++i) {
