@@ -73,6 +73,8 @@ class Tvx_DlgDesignerData {
     // Attaches the picture file and takes its pixel size; does nothing when the file does not
     // exist. The size stays 0 x 0 when the file is not a readable picture.
     void attachBitmap(const Tvx_String& path);
+    // Forgets the picture: no path, size 0 x 0.
+    void detachBitmap();
     const Tvx_String& getPicturePath() const { return m_picturePath; }
     unsigned imageWidth() const { return m_imageWidth; }
     unsigned imageHeight() const { return m_imageHeight; }

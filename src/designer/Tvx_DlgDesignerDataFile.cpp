@@ -64,6 +64,8 @@ bool Tvx_DlgDesignerData::readFromFile(const Tvx_String& path, bool withBitmap) 
         append(control);  // identifiers in file order: the same template always gets the same ids
     }
     if (withBitmap) {
+        // A template without a picture must not keep the previous template's.
+        detachBitmap();
         attachBitmap(changeExtension(path, kPictureExtension));
     }
     m_lastError.empty();
