@@ -41,6 +41,7 @@ bool Tvx_DlgDesignerData::initialize(Tvx_DesignerDialog* dialog, int firstId, in
     }
     m_dialog = dialog;
     setIdRange(firstId, lastId);
+    renumberControls();
     m_designMode = designMode;
     m_initialized = true;
     if (!designMode) {
@@ -61,6 +62,24 @@ bool Tvx_DlgDesignerData::initialize(Tvx_DesignerDialog* dialog, int firstId, in
     m_dialog->fillList(m_typeFieldId, typeTexts);
     updatePropsOfCurSel();
     return true;
+}
+
+void Tvx_DlgDesignerData::renumberControls() {
+    bool allInRange = true;
+    for (const Tvx_DesignerControl& control : m_controls) {
+        allInRange = allInRange && control.resourceId >= getFirstId() &&
+                     control.resourceId <= getLastId() && control.resourceId != 0;
+    }
+    if (allInRange) {
+        return;
+    }
+    // A template read before the dialog gave its range: the same ids as reading it now.
+    Tvx_Array<Tvx_DesignerControl> controls = m_controls;
+    m_controls.removeAll();
+    for (Tvx_DesignerControl& control : controls) {
+        control.resourceId = 0;
+        append(control);
+    }
 }
 
 Tvx_ControlWindow* Tvx_DlgDesignerData::getDrawnControl(int index) const {

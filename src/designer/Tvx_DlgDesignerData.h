@@ -224,6 +224,8 @@ class Tvx_DlgDesignerData {
   private:
     void copyModelFrom(const Tvx_DlgDesignerData& other);
     int drawnIndexOf(int id) const;
+    // Hands out the identifiers again when a control has none from the current range.
+    void renumberControls();
 
     Tvx_DesignerDialog* m_dialog = nullptr;
     std::vector<std::unique_ptr<Tvx_ControlWindow>> m_drawn;  // entry i: the window of control i

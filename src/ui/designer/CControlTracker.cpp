@@ -9,6 +9,9 @@ namespace {
 
 const QColor kFrame(20, 90, 200);
 const QColor kOutline(120, 120, 120, 150);
+// How far into a group box its frame and its title catch a click.
+constexpr int kGroupFrame = 6;
+constexpr int kGroupTitle = 14;
 
 QRect toQRect(const DesignerRect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
@@ -106,16 +109,20 @@ int CControlTracker::controlAt(const QPoint& point) const {
     if (selection == nullptr) {
         return -1;
     }
-    // Registration order: the first registered control wins where controls overlap, except that
-    // a group box only counts where no other control lies inside it.
+    // Registration order: the first registered control wins where controls overlap. A group box
+    // is caught by its frame and title only, so that a rubber band can start inside it and the
+    // controls it frames stay in reach.
     int groupHit = -1;
     for (int id : selection->registered()) {
-        if (!windowRect(id).contains(point)) {
+        const QRect rect = windowRect(id);
+        if (!rect.contains(point)) {
             continue;
         }
         const Tvx_DesignerControl* control = data_.getControlFromRes(id);
         if (control != nullptr && control->type == DesignerType::kGroupBox) {
-            if (groupHit < 0) {
+            const QRect inside =
+                rect.adjusted(kGroupFrame, kGroupTitle, -kGroupFrame, -kGroupFrame);
+            if (groupHit < 0 && !inside.contains(point)) {
                 groupHit = id;
             }
             continue;

@@ -434,6 +434,8 @@ void CDlgDesigner::OnRedo() {
 }
 
 void CDlgDesigner::selectionChanged() {
+    // Undoing the next change brings this selection back too.
+    last_.selection = m_data.getSelectedIds();
     m_data.updatePropsOfCurSel();
     updateStatus();
 }
