@@ -29,6 +29,13 @@ CControlRect::CControlRect(const ControlWindowSpec& spec, QWidget* parent)
     widget_->setProperty("ovControlId", spec.id);
     widget_->setObjectName(QStringLiteral("designed%1").arg(spec.id));
     if (spec.designMode) {
+        // Disabled so that nothing reacts, but drawn as at run time so the design stays readable.
+        QPalette palette = widget_->palette();
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
+        }
+        widget_->setPalette(palette);
         // The designer's tracker takes the mouse and the keyboard.
         widget_->setAttribute(Qt::WA_TransparentForMouseEvents);
         widget_->setFocusPolicy(Qt::NoFocus);
@@ -190,6 +197,7 @@ void CControlRect::setText(const Tvx_String& text) {
     } else if (auto* box = combo()) {
         if (box->isEditable()) {
             box->setEditText(value);
+            box->lineEdit()->setCursorPosition(0);
         } else {
             // A drop-down list cannot show free text; with nothing selected it shows it greyed.
             box->setPlaceholderText(value);

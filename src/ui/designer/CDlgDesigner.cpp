@@ -234,16 +234,25 @@ bool CDlgDesigner::OnInitDialog() {
     }
     if (!path.isEmpty() && fileExists(path)) {
         loadTemplate(path);
-        // Show the whole picture where the screen allows it; never shrink a remembered size.
-        const QSize wanted = sizeHint().expandedTo(size());
-        const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry()
-                                                       : QRect(0, 0, 1600, 1000);
-        resize(wanted.boundedTo(screen.size() * 0.9));
+        fitPicture();
     }
     last_ = currentState();
     markSaved();
     updateStatus();
     return true;
+}
+
+void CDlgDesigner::fitPicture() {
+    // Show the whole page where the screen allows it; never shrink what the user chose.
+    const QRect screen =
+        this->screen() != nullptr ? this->screen()->availableGeometry() : QRect(0, 0, 1600, 1000);
+    const int frame = 2 * scroll_->frameWidth();
+    const QSize page = page_->sizeHint() + QSize(frame, frame);
+    const QSize minimum = scroll_->minimumSize();
+    scroll_->setMinimumSize(page.boundedTo(screen.size() * 0.8));
+    const QSize wanted = sizeHint().expandedTo(size()).boundedTo(screen.size());
+    scroll_->setMinimumSize(minimum);
+    resize(wanted);
 }
 
 bool CDlgDesigner::loadTemplate(const Tvx_String& path) {
@@ -326,7 +335,9 @@ void CDlgDesigner::OnOpen() {
     if (!DlgOpenSave(true, L"txt", templateFilter(), dialString(kOpenTitle), path)) {
         return;
     }
-    loadTemplate(path);
+    if (loadTemplate(path)) {
+        fitPicture();
+    }
 }
 
 bool CDlgDesigner::OnSave() {
@@ -394,6 +405,7 @@ void CDlgDesigner::OnPicture() {
     }
     page_->reloadPicture();
     m_data.redrawAllControls();  // the controls follow the new picture's size
+    fitPicture();
     m_data.updatePropsOfCurSel();
     pictureChanged_ = true;
     updateStatus();

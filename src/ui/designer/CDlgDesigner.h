@@ -87,6 +87,8 @@ class CDlgDesigner : public OvDialog {
     // Reads a template with its picture, replacing the one shown; false (nothing changed) when
     // it cannot be read.
     bool loadTemplate(const Tvx_String& path);
+    // Grows the window so that the whole page shows, within the screen.
+    void fitPicture();
     void updateTitle();
     void updateStatus();
     void selectionChanged();

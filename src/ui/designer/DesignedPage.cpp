@@ -20,7 +20,7 @@ using ovui::toQt;
 namespace {
 
 // The framework dialogs' font is about 11 pixels high; designed controls are sized for it.
-constexpr int kControlFontPixels = 12;
+constexpr int kControlFontPixels = 11;
 // The page of a template without a picture.
 const QSize kEmptyPageSize(400, 260);
 

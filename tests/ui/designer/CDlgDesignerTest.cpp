@@ -114,6 +114,13 @@ TEST_F(DesignerWindow, ShowsEveryKindOverThePictureAndClosesUnmodifiedWithoutAQu
         click(canvas, centre(rectOf(d, kCheck)), Qt::ShiftModifier);
         click(canvas, centre(rectOf(d, kDiameter)), Qt::ControlModifier);  // and one off again
         EXPECT_EQ(selected(d), (std::vector<int>{kFirst + kThickness, kFirst + kCheck}));
+        // One control selected: the property fields show it.
+        click(canvas, centre(rectOf(d, kDiameter)));
+        EXPECT_EQ(d.comboBox(CDlgDesigner::kTypeList)->currentIndex(), 3);
+        EXPECT_EQ(d.GetDlgItemText(CDlgDesigner::kContents), L"BoltDiameter");
+        EXPECT_EQ(d.GetDlgItemText(CDlgDesigner::kContentsGroup), dialString(828));
+        EXPECT_EQ(d.GetDlgItemText(CDlgDesigner::kListGroup), dialString(833));
+        EXPECT_TRUE(d.IsItemEnabled(CDlgDesigner::kList));
         uitest::saveScreenshot(d);
 
         // Selecting changes nothing: OK closes without asking.
@@ -355,7 +362,7 @@ TEST_F(DesignerWindow, ATemplateDrawnWithTheMouseIsSavedAndReadsBackIdentically)
     recorder.answerFiles({picture});
     recorder.answerFiles({target});  // the name the picture asks for
     recorder.answerFiles({target});  // saving at the end
-    recorder.answerPrompt(L"60");  // the width of two controls
+    recorder.answerPrompt(L"60");    // the width of two controls
     Tvx_Array<Tvx_DesignerControl> designed;
     ovui::DialogDriver::push([&](OvDialog& dlg) {
         CDlgDesigner& d = designer(dlg);
