@@ -40,6 +40,11 @@ class StudioWindow : public QMainWindow {
     void openCaptions();
     void openLanguage();
     void openGenVars();
+    // The dialog designer (DesignerMenu.cpp).
+    void buildDesignerMenu();
+    QStringList designerTemplates() const;
+    void openDesigner(const QString& name);
+    void previewDesign();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
@@ -53,4 +58,5 @@ class StudioWindow : public QMainWindow {
     OvAutoStandardsData genVars_;
     OvSSOptionsData captions_;
     int language_ = 1;
+    QString lastTemplate_;
 };

@@ -11,7 +11,7 @@ using EntryPoint = int (*)(int, void*);
 using JournalFn = const char* (*)();
 
 class HostLoad : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         handle_ = dlopen(OVSS_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(handle_, nullptr) << dlerror();
@@ -44,14 +44,40 @@ TEST_F(HostLoad, InitialisationUnlocksAndRegistersMdiAwareThenUnloadRemovesTheCo
 TEST_F(HostLoad, ExportsTheApiVersionThePoolAndEveryTimer) {
     EXPECT_NE(symbol("acrxGetApiVersion"), nullptr);
     EXPECT_NE(symbol("gSSDlgsMgr"), nullptr);
-    for (const char* name :
-         {"gLoadFile", "gInitMapping", "gInitSSForInput", "gInitFromMacro", "gSSSGetFromMacro",
-          "gSetMacroValuelsToSS", "gSSSreplaceGenVars", "gCalcMain", "gSetToMacro",
-          "gGetFromVars", "gCalcChild", "gSetToVars", "gRegisterFuntions", "gFindDuplicates",
-          "gCalcCells", "gCalcCellSplitSymbol", "gCalcCellFindVarCell", "gCalcCellFindFunctions",
-          "gCalcCellCalcNativeFunctions", "gCalcCellCalcFunctionsPrepare",
-          "gCalcCellCalcFunctions", "gCalcCellGetVarNames", "gCalcCellGetVarCoordName",
-          "gCalcCellGetVarCoords", "gCalcCellReplaceVariables"}) {
+    for (const char* name : {"gLoadFile",
+                             "gInitMapping",
+                             "gInitSSForInput",
+                             "gInitFromMacro",
+                             "gSSSGetFromMacro",
+                             "gSetMacroValuelsToSS",
+                             "gSSSreplaceGenVars",
+                             "gCalcMain",
+                             "gSetToMacro",
+                             "gGetFromVars",
+                             "gCalcChild",
+                             "gSetToVars",
+                             "gRegisterFuntions",
+                             "gFindDuplicates",
+                             "gCalcCells",
+                             "gCalcCellSplitSymbol",
+                             "gCalcCellFindVarCell",
+                             "gCalcCellFindFunctions",
+                             "gCalcCellCalcNativeFunctions",
+                             "gCalcCellCalcFunctionsPrepare",
+                             "gCalcCellCalcFunctions",
+                             "gCalcCellGetVarNames",
+                             "gCalcCellGetVarCoordName",
+                             "gCalcCellGetVarCoords",
+                             "gCalcCellReplaceVariables"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
+TEST_F(HostLoad, ExportsTheDesignerLaunchers) {
+    for (const char* name : {"_Z16StartDlgDesignerRK10Tvx_String", "_Z21getDesignerRootFolderv",
+                             "_Z15getModuleImagesR15Tvx_StringArray",
+                             "_Z20GetImageDlgCtrlNamesRK10Tvx_StringR15Tvx_StringArray",
+                             "_Z23StartDlgDesignerPreviewRK10Tvx_String"}) {
         EXPECT_NE(symbol(name), nullptr) << name;
     }
 }
