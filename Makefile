@@ -3,8 +3,12 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 OVSS := $(BUILD)/bin/ovss
+# The engine's tests built again with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= $(BUILD)-asan
+CLANG_FORMAT ?= $(shell command -v clang-format-14 || echo clang-format)
 
-.PHONY: all deps configure build test demo bench studio fuzz format clean
+.PHONY: all deps configure build test test-sanitize demo bench studio fuzz format format-check \
+	clean
 
 all: build
 
@@ -17,8 +21,17 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-test: build
+# The format check comes first, so that an unformatted file fails in seconds, not after the
+# build; then every test, then the engine's tests under the sanitizers.
+test: format-check
+	@$(MAKE) --no-print-directory build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+test-sanitize: deps
+	@cmake --preset 'asan+ubsan' -B $(ASAN_BUILD) > /dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS) --target test_programs
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 demo: build
 	@./scripts/demo.sh $(OVSS)
@@ -36,8 +49,16 @@ fuzz: deps
 	@cmake --build $(BUILD)-fuzz -j$(JOBS) --target fuzzers
 	@./scripts/fuzz.sh $(BUILD)-fuzz
 
+# Every C++ source in git, and new ones not yet added (deleted ones left out).
+SOURCES = git ls-files --cached --others --exclude-standard '*.cpp' '*.h' \
+	| while read -r f; do [ -f "$$f" ] && echo "$$f"; done
+
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@$(SOURCES) | xargs -d '\n' $(CLANG_FORMAT) -i
+
+format-check: deps
+	@$(SOURCES) | xargs -d '\n' $(CLANG_FORMAT) --dry-run --Werror \
+		|| { echo "Unformatted files above: run 'make format'." >&2; exit 1; }
 
 clean:
-	@rm -rf $(BUILD) $(BUILD)-fuzz
+	@rm -rf $(BUILD) $(BUILD)-fuzz $(ASAN_BUILD)

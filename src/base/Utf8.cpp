@@ -3,8 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
-namespace ovcore {
+namespace ovbase {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -93,18 +94,18 @@ std::string toUtf8(std::wstring_view text) {
     return out;
 }
 
-bool decodeUtf8(std::string_view bytes, std::wstring& out) {
-    out.clear();
+std::optional<std::wstring> decodeUtf8(std::string_view bytes) {
+    std::wstring out;
     out.reserve(bytes.size());
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         char32_t cp = 0;
         if (!decodeOne(bytes, pos, cp)) {
-            return false;
+            return std::nullopt;
         }
         out += static_cast<wchar_t>(cp);
     }
-    return true;
+    return out;
 }
 
 std::wstring fromUtf8(std::string_view bytes) {
@@ -159,11 +160,10 @@ std::wstring decodeTextFile(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
     }
-    std::wstring text;
-    if (decodeUtf8(bytes, text)) {
-        return text;
+    if (auto text = decodeUtf8(bytes)) {
+        return std::move(*text);
     }
     return fromWindows1252(bytes);
 }
 
-}  // namespace ovcore
+}  // namespace ovbase

@@ -2,20 +2,22 @@
 // UTF-8 (every text file) and Windows-1252 (old files and the ".ovd" settings file).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-namespace ovcore {
+namespace ovbase {
 
 // Wide text to UTF-8. Code points that cannot be encoded (surrogates, beyond U+10FFFF) become
 // U+FFFD.
 std::string toUtf8(std::wstring_view text);
 
-// Strict UTF-8 decoding: false (and `out` unspecified) when the bytes are not valid UTF-8.
-bool decodeUtf8(std::string_view bytes, std::wstring& out);
+// Strict UTF-8 decoding: nothing when the bytes are not valid UTF-8 (overlong forms, surrogates
+// and code points beyond U+10FFFF included). For files whose reader must reject bad bytes.
+std::optional<std::wstring> decodeUtf8(std::string_view bytes);
 
-// Lenient UTF-8 decoding: invalid sequences become U+FFFD. Used where bytes come from our own
-// writers.
+// Lenient UTF-8 decoding: each byte of an invalid sequence becomes U+FFFD. For bytes from our
+// own writers, the command line and the system (paths, error messages).
 std::wstring fromUtf8(std::string_view bytes);
 
 // Windows-1252 bytes to wide text (the five unassigned bytes map to the same code points, as
@@ -29,4 +31,4 @@ std::string toWindows1252(std::wstring_view text);
 // are read as Windows-1252, so files written by older versions still open.
 std::wstring decodeTextFile(std::string_view bytes);
 
-}  // namespace ovcore
+}  // namespace ovbase

@@ -7,7 +7,7 @@
 
 #include "base/Utf8.h"
 
-namespace ovcore {
+namespace ovbase {
 namespace {
 
 bool isFlag(wchar_t c) {
@@ -185,4 +185,4 @@ std::wstring formatWide(const wchar_t* format, va_list args) {
     return out;
 }
 
-}  // namespace ovcore
+}  // namespace ovbase

@@ -6,8 +6,8 @@
 #include <cstdarg>
 #include <string>
 
-namespace ovcore {
+namespace ovbase {
 
 std::wstring formatWide(const wchar_t* format, va_list args);
 
-}  // namespace ovcore
+}  // namespace ovbase

@@ -1,15 +1,16 @@
-// AtomicFile.h - whole-file reading and the one atomic writer every file of the module goes
-// through: the bytes go to a temporary file in the same folder, are flushed to disk, and the
-// temporary file is renamed over the target. A failure at any step leaves the old file intact.
+// AtomicFile.h - the base layer's whole-file reading and atomic writing (base/AtomicFile.h) for
+// paths written as the application writes them (Tvx_String, backslashes allowed).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "core/Tvx_String.h"
 
-// Writes `bytes` to `path` atomically; false (old file untouched, no temporary left) on failure.
-bool atomicWriteFile(const Tvx_String& path, std::string_view bytes);
+// Writes `bytes` to `path` atomically; false (old file untouched, no temporary left, `error` set
+// to the file and the system's reason when given) on failure.
+bool atomicWriteFile(const Tvx_String& path, std::string_view bytes, Tvx_String* error = nullptr);
 
 // Reads the whole file; false when it cannot be opened or read, or exceeds maxBytes.
 bool readFileBytes(const Tvx_String& path, std::string& bytes,

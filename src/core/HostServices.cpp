@@ -4,8 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "core/StringHelpers.h"
 #include "base/WidePrintf.h"
+#include "core/StringHelpers.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ HostCommandLine& hostCommandLine() {
 int acutPrintf(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
-    const Tvx_String text(ovcore::formatWide(format, args));
+    const Tvx_String text(ovbase::formatWide(format, args));
     va_end(args);
     hostCommandLine().print(text);
     return text.length();

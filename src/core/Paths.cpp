@@ -31,7 +31,7 @@ int extensionDot(const Tvx_String& path) {
 std::filesystem::path toFileSystemPath(const Tvx_String& path) {
     Tvx_String unix = path;
     unix.replace(L"\\", L"/");
-    return std::filesystem::path(ovcore::toUtf8(unix.wstr()));
+    return std::filesystem::path(ovbase::toUtf8(unix.wstr()));
 }
 
 Tvx_String fromFileSystemPath(const std::filesystem::path& path) {

@@ -7,11 +7,11 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "base/Utf8.h"
 #include "core/AtomicFile.h"
 #include "core/FileSystem.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
-#include "base/Utf8.h"
 
 using nlohmann::ordered_json;
 

@@ -4,6 +4,8 @@
 #include <random>
 #include <unordered_set>
 
+#include "base/ColumnLetters.h"
+
 void strToArr(const Tvx_String& text, Tvx_StringArray& array, const Tvx_String& separator) {
     array.removeAll();
     if (text.isEmpty()) {
@@ -108,13 +110,7 @@ bool findFirstNumbers(const Tvx_String& text, int& start, int& length) {
 }
 
 Tvx_String getAlfabet(int column) {
-    std::wstring letters;
-    while (column > 0) {
-        const int remainder = (column - 1) % 26;
-        letters.insert(letters.begin(), static_cast<wchar_t>(L'A' + remainder));
-        column = (column - 1) / 26;
-    }
-    return Tvx_String(std::move(letters));
+    return Tvx_String(ovbase::columnLetters(column));
 }
 
 bool hasInvalidFileNameChars(const Tvx_String& text) {

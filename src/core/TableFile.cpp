@@ -1,11 +1,11 @@
 // TableFile.cpp - table files with escaped TAB-separated records.
 #include "core/TableFile.h"
 
+#include "base/Utf8.h"
 #include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 
 namespace {
 const wchar_t* const kHeader = L"#ovss-table 1";
@@ -130,5 +130,5 @@ bool readFile(const Tvx_String& path, Tvx_TableRecords& rows) {
 }
 
 bool writeFile(const Tvx_String& path, const Tvx_TableRecords& rows) {
-    return atomicWriteFile(path, ovcore::toUtf8(encodeTable(rows).wstr()));
+    return atomicWriteFile(path, ovbase::toUtf8(encodeTable(rows).wstr()));
 }

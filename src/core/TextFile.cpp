@@ -1,24 +1,24 @@
 // TextFile.cpp - text and line files.
 #include "core/TextFile.h"
 
-#include "core/AtomicFile.h"
 #include "base/Utf8.h"
+#include "core/AtomicFile.h"
 
 bool readTextFile(const Tvx_String& path, Tvx_String& text) {
     std::string bytes;
     if (!readFileBytes(path, bytes)) {
         return false;
     }
-    text = Tvx_String(ovcore::decodeTextFile(bytes));
+    text = Tvx_String(ovbase::decodeTextFile(bytes));
     return true;
 }
 
 bool writeTextFile(const Tvx_String& path, const Tvx_String& text) {
-    return atomicWriteFile(path, ovcore::toUtf8(text.wstr()));
+    return atomicWriteFile(path, ovbase::toUtf8(text.wstr()));
 }
 
 bool writeTextFileWindows1252(const Tvx_String& path, const Tvx_String& text) {
-    return atomicWriteFile(path, ovcore::toWindows1252(text.wstr()));
+    return atomicWriteFile(path, ovbase::toWindows1252(text.wstr()));
 }
 
 Tvx_StringArray splitLines(const Tvx_String& text) {
@@ -55,5 +55,5 @@ bool ObjectExportWriteFile(const Tvx_String& path, const Tvx_StringArray& lines)
         text += line.wstr();
         text += L'\n';
     }
-    return atomicWriteFile(path, ovcore::toUtf8(text));
+    return atomicWriteFile(path, ovbase::toUtf8(text));
 }

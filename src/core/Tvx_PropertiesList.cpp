@@ -1,31 +1,22 @@
 // Tvx_PropertiesList.cpp - typed properties and their file form.
 #include "core/Tvx_PropertiesList.h"
 
-#include <charconv>
+#include <climits>
 #include <cmath>
 #include <limits>
 
+#include "base/NumberText.h"
 #include "core/AtomicFile.h"
 #include "core/StringHelpers.h"
 #include "core/TableFile.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 
 namespace {
 
 const wchar_t* const kHeader = L"#ovss-properties 1";
 
 Tvx_String doubleText(double value) {
-    if (std::isnan(value)) {
-        return L"nan";
-    }
-    if (std::isinf(value)) {
-        return value < 0 ? L"-inf" : L"inf";
-    }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
-    return Tvx_String::fromUtf8(
-        std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+    return ovbase::exactNumberText(value);
 }
 
 bool parseDouble(const Tvx_String& text, double& value) {
@@ -43,13 +34,11 @@ bool parseDouble(const Tvx_String& text, double& value) {
 }
 
 bool parseInt(const Tvx_String& text, int& value) {
-    const std::string ascii = text.toUtf8();
-    int parsed = 0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
-    if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size() || ascii.empty()) {
+    const auto number = ovbase::parseNumberText(text.wstr());
+    if (!number || *number != std::trunc(*number) || *number < INT_MIN || *number > INT_MAX) {
         return false;
     }
-    value = parsed;
+    value = static_cast<int>(*number);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "base/CaseFolding.h"
-#include "core/NumberText.h"
+#include "base/NumberText.h"
 #include "base/Utf8.h"
 #include "base/WidePrintf.h"
 
@@ -15,14 +15,6 @@ namespace {
 bool isBlank(wchar_t c) {
     return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0xA0 || c == 0x2007 || c == 0x202F ||
            c == 0x3000 || c == 0xFEFF;
-}
-
-std::wstring folded(const std::wstring& text) {
-    std::wstring out(text);
-    for (auto& c : out) {
-        c = ovcore::toLowerChar(c);
-    }
-    return out;
 }
 
 // Clamps a (start, count) pair to `size`; count < 0 means "to the end".
@@ -44,10 +36,10 @@ void clampRange(std::size_t size, int& start, int& count) {
 Tvx_String::Tvx_String(const wchar_t* text) : text_(text ? text : L"") {}
 
 Tvx_String::Tvx_String(double value, int precision, bool keepZeros)
-    : text_(ovcore::formatFixed(value, precision, keepZeros)) {}
+    : text_(ovbase::fixedNumberText(value, precision, keepZeros)) {}
 
 Tvx_String Tvx_String::fromUtf8(std::string_view utf8) {
-    return Tvx_String(ovcore::fromUtf8(utf8));
+    return Tvx_String(ovbase::fromUtf8(utf8));
 }
 
 Tvx_String Tvx_String::fromInt(long long value) {
@@ -57,25 +49,25 @@ Tvx_String Tvx_String::fromInt(long long value) {
 Tvx_String Tvx_String::format(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
-    std::wstring text = ovcore::formatWide(format, args);
+    std::wstring text = ovbase::formatWide(format, args);
     va_end(args);
     return Tvx_String(std::move(text));
 }
 
 std::string Tvx_String::toUtf8() const {
-    return ovcore::toUtf8(text_);
+    return ovbase::toUtf8(text_);
 }
 
 double Tvx_String::toDouble() const {
-    return ovcore::leadingDouble(text_);
+    return ovbase::leadingNumber(text_);
 }
 
 int Tvx_String::toInt() const {
-    return ovcore::leadingInt(text_);
+    return ovbase::leadingInteger(text_);
 }
 
 bool Tvx_String::isNumber() const {
-    return ovcore::isWholeNumber(text_);
+    return ovbase::isNumberText(text_);
 }
 
 wchar_t Tvx_String::getAt(int index) const {
@@ -98,9 +90,10 @@ int Tvx_String::find(const Tvx_String& what, int start, bool caseSensitive) cons
         return -1;
     }
     start = std::max(start, 0);
-    const std::size_t at =
-        caseSensitive ? text_.find(what.text_, static_cast<std::size_t>(start))
-                      : folded(text_).find(folded(what.text_), static_cast<std::size_t>(start));
+    const std::size_t at = caseSensitive
+                               ? text_.find(what.text_, static_cast<std::size_t>(start))
+                               : ovbase::toLower(text_).find(ovbase::toLower(what.text_),
+                                                             static_cast<std::size_t>(start));
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
@@ -117,8 +110,9 @@ int Tvx_String::reverseFind(const Tvx_String& what, int start, bool caseSensitiv
         return -1;
     }
     const std::size_t from = start < 0 ? std::wstring::npos : static_cast<std::size_t>(start);
-    const std::size_t at = caseSensitive ? text_.rfind(what.text_, from)
-                                         : folded(text_).rfind(folded(what.text_), from);
+    const std::size_t at = caseSensitive
+                               ? text_.rfind(what.text_, from)
+                               : ovbase::toLower(text_).rfind(ovbase::toLower(what.text_), from);
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
@@ -144,8 +138,8 @@ bool Tvx_String::equal(const Tvx_String& other, bool caseSensitive) const {
 }
 
 int Tvx_String::compare(const Tvx_String& other, bool caseSensitive) const {
-    const int result =
-        caseSensitive ? text_.compare(other.text_) : folded(text_).compare(folded(other.text_));
+    const int result = caseSensitive ? text_.compare(other.text_)
+                                     : ovbase::toLower(text_).compare(ovbase::toLower(other.text_));
     return result < 0 ? -1 : (result > 0 ? 1 : 0);
 }
 
@@ -178,8 +172,8 @@ int Tvx_String::replace(const Tvx_String& from, const Tvx_String& to, bool caseS
     if (from.isEmpty()) {
         return 0;
     }
-    const std::wstring haystack = caseSensitive ? text_ : folded(text_);
-    const std::wstring needle = caseSensitive ? from.text_ : folded(from.text_);
+    const std::wstring haystack = caseSensitive ? text_ : ovbase::toLower(text_);
+    const std::wstring needle = caseSensitive ? from.text_ : ovbase::toLower(from.text_);
     std::wstring out;
     int count = 0;
     std::size_t pos = 0;
@@ -232,16 +226,12 @@ Tvx_String& Tvx_String::trimRight() {
 }
 
 Tvx_String& Tvx_String::makeUpper() {
-    for (auto& c : text_) {
-        c = ovcore::toUpperChar(c);
-    }
+    text_ = ovbase::toUpper(text_);
     return *this;
 }
 
 Tvx_String& Tvx_String::makeLower() {
-    for (auto& c : text_) {
-        c = ovcore::toLowerChar(c);
-    }
+    text_ = ovbase::toLower(text_);
     return *this;
 }
 

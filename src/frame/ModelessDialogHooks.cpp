@@ -10,9 +10,13 @@ ModelessDialogHooks& hooks() {
 }
 }  // namespace
 
-void setModelessDialogHooks(ModelessDialogHooks h) { hooks() = std::move(h); }
+void setModelessDialogHooks(ModelessDialogHooks h) {
+    hooks() = std::move(h);
+}
 
-const ModelessDialogHooks& modelessDialogHooks() { return hooks(); }
+const ModelessDialogHooks& modelessDialogHooks() {
+    return hooks();
+}
 
 void DestroyAllMacroDlgs() {
     if (hooks().destroyAllMacroDlgs) {

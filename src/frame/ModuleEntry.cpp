@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/OvTempResourceOverride.h"
-#include "frame/ModuleState.h"
 #include "core/Paths.h"
+#include "frame/ModuleState.h"
 #include "host/AcrxHost.h"
 #include "registry/ComModuleFolder.h"
 #include "spread/sheetfiles/OvSheetTextSettings.h"
@@ -87,7 +87,9 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
     return AcRx::kRetOK;
 }
 
-extern "C" int acrxGetApiVersion() { return kObjectArxApiVersion; }
+extern "C" int acrxGetApiVersion() {
+    return kObjectArxApiVersion;
+}
 
 extern "C" const char* ovssHostJournal() {
     static std::string text;

@@ -4,7 +4,6 @@
 #include "core/Tvx_String.h"
 #include "frame/ModuleState.h"
 
-
 ModuleState& moduleState() {
     static ModuleState state;
     return state;

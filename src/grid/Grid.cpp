@@ -3,9 +3,10 @@
 #include "grid/Grid.h"
 
 #include <algorithm>
-#include <cwctype>
+#include <cmath>
 
-#include "grid/NumberText.h"
+#include "base/CaseFolding.h"
+#include "base/NumberText.h"
 
 namespace ovgrid {
 
@@ -151,7 +152,7 @@ bool Grid::storeText(int col, int row, std::wstring_view text) {
     Value value;
     if (style.hasType && style.cellType.type == kTypeNumber) {
         if (text.find_first_not_of(L" \t") != std::wstring_view::npos) {
-            auto number = parseNumber(text);
+            auto number = ovbase::parseNumberText(text);
             const CellType& t = style.cellType;
             bool ranged = t.minimum != 0 || t.maximum != 0;
             if (!number || (ranged && (*number < t.minimum || *number > t.maximum))) {
@@ -208,7 +209,7 @@ bool Grid::getCellNumber(int col, int row, double& number) const {
     } else if (v.isBool()) {
         number = v.boolean ? 1 : 0;
     } else if (v.isText()) {
-        number = parseNumber(v.text).value_or(0);
+        number = ovbase::parseNumberText(v.text).value_or(0);
     }
     return true;
 }
@@ -270,7 +271,7 @@ Value Grid::cellValue(int col, int row) const {
         return Value{};
     }
     if (cell->value.isText() && !cell->formula) {
-        if (auto number = parseNumber(cell->value.text)) {
+        if (auto number = ovbase::parseNumberText(cell->value.text)) {
             return Value::fromNumber(*number);
         }
     }
@@ -311,10 +312,11 @@ std::wstring Grid::readText(int col, int row, ReadMode mode) const {
             return errorText(v.error);
         case Value::Kind::Number: {
             const CellStyle& style = styles_.at(cell->style);
-            if (mode == ReadMode::Data && style.hasType && style.cellType.type == kTypeNumber) {
-                return formatFixed(v.number, style.cellType.decimals);
+            if (mode == ReadMode::Data && style.hasType && style.cellType.type == kTypeNumber &&
+                std::isfinite(v.number)) {
+                return ovbase::fixedNumberText(v.number, style.cellType.decimals);
             }
-            return formatNumber(v.number);
+            return ovbase::displayNumberText(v.number);
         }
     }
     return {};
@@ -434,10 +436,8 @@ bool Grid::addCustomFunctionExt(std::wstring_view name, int minArgs, int maxArgs
         return false;
     }
     CustomFunction f;
-    f.name.reserve(name.size());
-    for (wchar_t c : name) {
-        f.name.push_back(static_cast<wchar_t>(std::towupper(c)));
-    }
+    // The formula parser looks names up in the same case (formula/Parser.cpp).
+    f.name = ovbase::toUpper(name);
     f.minArgs = minArgs;
     f.maxArgs = maxArgs;
     f.proc = proc;

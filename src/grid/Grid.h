@@ -1,6 +1,7 @@
 // Grid.h - one grid instance: the sheet model behind every grid operation (cells and their
-// attributes, rows and columns, headers, selection and edit state, presentation settings),
-// its recalculation and its registered functions.
+// attributes, rows and columns, headers, properties), its recalculation and its registered
+// functions, and the view state kept apart from the model (GridViewState.h): the sheet's view
+// (selection, active cell, edit state, presentation settings) and what the host gives the grid.
 //
 // Coordinates are 1-based; HEADER (-32767) or 0 addresses the header row or column.
 // Every operation checks its coordinates against the data counts first and fails without
@@ -30,6 +31,7 @@
 #include "grid/DependencyIndex.h"
 #include "grid/GridMetrics.h"
 #include "grid/GridTypes.h"
+#include "grid/GridViewState.h"
 #include "grid/Value.h"
 #include "grid/formula/Formula.h"
 
@@ -154,38 +156,40 @@ class Grid {
     // A negative coordinate means up to the last column or row.
     bool getSelectedBlock(int& col1, int& row1, int& col2, int& row2) const;
     bool setSelectedBlock(int col1, int row1, int col2, int row2);
-    void clearSelection() { hasSelection_ = false; }
-    bool isEditModeOn() const { return editMode_; }
-    void setEditMode(bool on) { editMode_ = on; }
+    void clearSelection() { view_.hasSelection = false; }
+    bool isEditModeOn() const { return view_.editMode; }
+    void setEditMode(bool on) { view_.editMode = on; }
     void getEditSelection(int& start, int& end) const;
     void setEditSelection(int start, int end);
     bool getNotificationCell(int& col, int& row) const;
     void setNotificationCell(int col, int row);
 
     // --- presentation settings kept for the view
-    void setAppearance(int code) { appearance_.appearance = code; }
+    void setAppearance(int code) { view_.appearance.appearance = code; }
     bool setActionKey(int action, int shift, int control, int key);
-    const std::vector<ActionKey>& actionKeys() const { return actionKeys_; }
+    const std::vector<ActionKey>& actionKeys() const { return view_.actionKeys; }
     void setSelColor(long background, long foreground);
-    void setBackColorStyle(int style) { appearance_.backColorStyle = style; }
+    void setBackColorStyle(int style) { view_.appearance.backColorStyle = style; }
     void setOddEvenRowColor(long oddBack, long oddFore, long evenBack, long evenFore);
-    void setActiveCellHighlightStyle(int style) { appearance_.activeCellHighlightStyle = style; }
-    void setGridLineType(int type) { appearance_.gridLineType = type; }
-    void setGridLineColor(long color) { appearance_.gridLineColor = color; }
+    void setActiveCellHighlightStyle(int style) {
+        view_.appearance.activeCellHighlightStyle = style;
+    }
+    void setGridLineType(int type) { view_.appearance.gridLineType = type; }
+    void setGridLineColor(long color) { view_.appearance.gridLineColor = color; }
     void setHeaderColors(long background, long foreground);
     void setColorSetting(long background, long foreground);
     void setCursorSetting(int code, int value);
-    void setModeA(int code) { appearance_.modeA = code; }
+    void setModeA(int code) { view_.appearance.modeA = code; }
     void setTwoCodeSetting(int first, int second);
-    void setModeB(int code) { appearance_.modeB = code; }
-    void setCellNoteIndicator(int style) { appearance_.cellNoteIndicator = style; }
-    const Appearance& appearance() const { return appearance_; }
-    void setTextTip(const TextTip& tip) { textTip_ = tip; }
-    const TextTip& getTextTip() const { return textTip_; }
-    void setOwner(std::intptr_t owner) { owner_ = owner; }
-    std::intptr_t getOwner() const { return owner_; }
-    void setClientRect(const Rect& rect) { clientRect_ = rect; }
-    Rect getClientRect() const { return clientRect_; }
+    void setModeB(int code) { view_.appearance.modeB = code; }
+    void setCellNoteIndicator(int style) { view_.appearance.cellNoteIndicator = style; }
+    const Appearance& appearance() const { return view_.appearance; }
+    void setTextTip(const TextTip& tip) { view_.textTip = tip; }
+    const TextTip& getTextTip() const { return view_.textTip; }
+    void setOwner(std::intptr_t owner) { host_.owner = owner; }
+    std::intptr_t getOwner() const { return host_.owner; }
+    void setClientRect(const Rect& rect) { host_.clientRect = rect; }
+    Rect getClientRect() const { return host_.clientRect; }
     void setScrollBarSize(int verticalWidth, int horizontalHeight);
     void getScrollBarSize(int& verticalWidth, int& horizontalHeight) const;
 
@@ -206,9 +210,13 @@ class Grid {
     // The selection (or the active cell) as tab-separated text into the clipboard / from it.
     bool clipboardCopy();
     bool clipboardPaste();
-    static std::wstring clipboardText();
-    static void setClipboardText(std::wstring text);
-    // Back to an empty sheet (counts, cells, settings); registered functions stay.
+    // The clipboard the host shares among its grids; null gives the grid one of its own.
+    void setClipboard(std::shared_ptr<GridClipboard> clipboard) {
+        host_.clipboard = std::move(clipboard);
+    }
+    const std::shared_ptr<GridClipboard>& clipboard() const { return host_.clipboard; }
+    // Back to an empty sheet (counts, cells, settings, view); registered functions and what
+    // the host gave the grid stay.
     void reset();
 
     // --- files (.ovs); a failed load leaves the grid unchanged and says why
@@ -242,12 +250,13 @@ class Grid {
 
   private:
     friend class GridReader;
+    friend class GridCellReader;
+    friend class GridEvaluator;
     // Whole-grid copies happen only through loadFromSheet.
     Grid& operator=(const Grid&);
-    // Runs `assign` (which replaces this grid's sheet), keeping what belongs to the view.
+    // Runs `assign` (which replaces this grid's model and sheet view), keeping the host state.
     template <typename Assign>
     void replaceSheet(Assign assign);
-    friend class GridEvaluator;
 
     // Maps HEADER and 0 to 0; false when outside 0..count or otherwise invalid.
     bool toInternal(int& col, int& row) const {
@@ -290,6 +299,8 @@ class Grid {
     void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
     void runPendingAutoCalc();
 
+    // The sheet model. Loading a sheet replaces it, the registered functions, the recalculation
+    // state and the sheet's view.
     int maxCols_ = 0;
     int maxRows_ = 0;
     RefStyle refStyle_ = RefStyle::A1;
@@ -302,22 +313,11 @@ class Grid {
     std::map<int, double> rowHeights_;
     std::set<int> hiddenRows_;
 
-    int activeCol_ = 0;
-    int activeRow_ = 0;
-    bool hasSelection_ = false;
-    int selCol1_ = 0, selRow1_ = 0, selCol2_ = 0, selRow2_ = 0;
-    bool editMode_ = false;
-    int editStart_ = 0, editEnd_ = 0;
-    int notifyCol_ = 0, notifyRow_ = 0;
-    Appearance appearance_;
-    std::vector<ActionKey> actionKeys_;
-    TextTip textTip_;
-    std::intptr_t owner_ = 0;
-    Rect clientRect_;
-    int scrollBarWidth_ = 0, scrollBarHeight_ = 0;
-    const GridMetrics* metrics_ = nullptr;
-
     std::unordered_map<std::wstring, CustomFunction> functions_;
+
+    SheetView view_;
+    // Kept whole when a sheet is loaded or the grid reset: nothing to list field by field.
+    GridHostState host_;
 
     // Recalculation state.
     std::unordered_set<CellKey> formulaCells_;

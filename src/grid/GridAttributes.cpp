@@ -4,8 +4,8 @@
 #include <cmath>
 #include <type_traits>
 
+#include "base/NumberText.h"
 #include "grid/Grid.h"
-#include "grid/NumberText.h"
 
 namespace ovgrid {
 namespace {
@@ -97,7 +97,7 @@ bool Grid::setCellTypeRange(int col1, int row1, int col2, int row2, const CellTy
         // stays as it is rather than being lost.
         auto convert = [](Cell& cell) {
             if (!cell.formula && cell.value.isText()) {
-                if (auto number = parseNumber(cell.value.text)) {
+                if (auto number = ovbase::parseNumberText(cell.value.text)) {
                     cell.value = Value::fromNumber(*number);
                 }
             }
@@ -336,7 +336,7 @@ bool Grid::setRowHeightInPixels(int row, int pixels) {
 }
 
 void Grid::setMetrics(const GridMetrics* metrics) {
-    metrics_ = metrics;
+    host_.metrics = metrics;
 }
 
 bool Grid::getPreferredCellSize(int col, int row, double& width, double& height) const {
@@ -351,7 +351,7 @@ bool Grid::getPreferredCellSize(int col, int row, double& width, double& height)
         (style.cellType.type == kTypeCheck || style.cellType.type == kTypeButton)) {
         text = style.cellType.text;
     }
-    const GridMetrics& metrics = metrics_ ? *metrics_ : headlessMetrics();
+    const GridMetrics& metrics = host_.metrics ? *host_.metrics : headlessMetrics();
     TextExtent extent = metrics.textExtent(text, font(style.font));
     if (style.hasType && style.cellType.type == kTypeCheck) {
         extent.width += font(style.font).height + 4;  // the box beside the caption
@@ -416,26 +416,27 @@ bool Grid::setRowHidden(int row, bool hidden) {
 // --- selection and edit state
 
 bool Grid::getActiveCell(int& col, int& row) const {
-    col = activeCol_;
-    row = activeRow_;
-    return activeCol_ >= 1 && activeRow_ >= 1 && activeCol_ <= maxCols_ && activeRow_ <= maxRows_;
+    col = view_.activeCol;
+    row = view_.activeRow;
+    return view_.activeCol >= 1 && view_.activeRow >= 1 && view_.activeCol <= maxCols_ &&
+           view_.activeRow <= maxRows_;
 }
 
 bool Grid::setActiveCell(int col, int row) {
     if (col < 1 || row < 1 || col > maxCols_ || row > maxRows_) {
         return false;
     }
-    activeCol_ = col;
-    activeRow_ = row;
+    view_.activeCol = col;
+    view_.activeRow = row;
     return true;
 }
 
 bool Grid::getSelectedBlock(int& col1, int& row1, int& col2, int& row2) const {
-    col1 = selCol1_;
-    row1 = selRow1_;
-    col2 = selCol2_;
-    row2 = selRow2_;
-    return hasSelection_;
+    col1 = view_.selCol1;
+    row1 = view_.selRow1;
+    col2 = view_.selCol2;
+    row2 = view_.selRow2;
+    return view_.hasSelection;
 }
 
 bool Grid::setSelectedBlock(int col1, int row1, int col2, int row2) {
@@ -444,33 +445,33 @@ bool Grid::setSelectedBlock(int col1, int row1, int col2, int row2) {
         !valid(row2, maxRows_)) {
         return false;
     }
-    selCol1_ = col1;
-    selRow1_ = row1;
-    selCol2_ = col2;
-    selRow2_ = row2;
-    hasSelection_ = true;
+    view_.selCol1 = col1;
+    view_.selRow1 = row1;
+    view_.selCol2 = col2;
+    view_.selRow2 = row2;
+    view_.hasSelection = true;
     return true;
 }
 
 void Grid::getEditSelection(int& start, int& end) const {
-    start = editStart_;
-    end = editEnd_;
+    start = view_.editStart;
+    end = view_.editEnd;
 }
 
 void Grid::setEditSelection(int start, int end) {
-    editStart_ = std::max(0, start);
-    editEnd_ = std::max(editStart_, end);
+    view_.editStart = std::max(0, start);
+    view_.editEnd = std::max(view_.editStart, end);
 }
 
 bool Grid::getNotificationCell(int& col, int& row) const {
-    col = notifyCol_;
-    row = notifyRow_;
-    return notifyCol_ != 0 || notifyRow_ != 0;
+    col = view_.notifyCol;
+    row = view_.notifyRow;
+    return view_.notifyCol != 0 || view_.notifyRow != 0;
 }
 
 void Grid::setNotificationCell(int col, int row) {
-    notifyCol_ = col;
-    notifyRow_ = row;
+    view_.notifyCol = col;
+    view_.notifyRow = row;
 }
 
 // --- presentation settings
@@ -479,54 +480,54 @@ bool Grid::setActionKey(int action, int shift, int control, int key) {
     if (action < 0) {
         return false;
     }
-    auto it = std::find_if(actionKeys_.begin(), actionKeys_.end(),
+    auto it = std::find_if(view_.actionKeys.begin(), view_.actionKeys.end(),
                            [&](const ActionKey& a) { return a.action == action; });
     ActionKey entry{action, shift, control, key};
-    if (it != actionKeys_.end()) {
+    if (it != view_.actionKeys.end()) {
         *it = entry;
     } else {
-        actionKeys_.push_back(entry);
+        view_.actionKeys.push_back(entry);
     }
     return true;
 }
 
 void Grid::setSelColor(long background, long foreground) {
-    appearance_.selBackground = background;
-    appearance_.selForeground = foreground;
+    view_.appearance.selBackground = background;
+    view_.appearance.selForeground = foreground;
 }
 
 void Grid::setOddEvenRowColor(long oddBack, long oddFore, long evenBack, long evenFore) {
-    appearance_.oddEvenColors = {oddBack, oddFore, evenBack, evenFore};
+    view_.appearance.oddEvenColors = {oddBack, oddFore, evenBack, evenFore};
 }
 
 void Grid::setHeaderColors(long background, long foreground) {
-    appearance_.headerBackground = background;
-    appearance_.headerForeground = foreground;
+    view_.appearance.headerBackground = background;
+    view_.appearance.headerForeground = foreground;
 }
 
 void Grid::setColorSetting(long background, long foreground) {
-    appearance_.colorBackground = background;
-    appearance_.colorForeground = foreground;
+    view_.appearance.colorBackground = background;
+    view_.appearance.colorForeground = foreground;
 }
 
 void Grid::setCursorSetting(int code, int value) {
-    appearance_.cursorCode = code;
-    appearance_.cursorValue = value;
+    view_.appearance.cursorCode = code;
+    view_.appearance.cursorValue = value;
 }
 
 void Grid::setTwoCodeSetting(int first, int second) {
-    appearance_.twoCodeFirst = first;
-    appearance_.twoCodeSecond = second;
+    view_.appearance.twoCodeFirst = first;
+    view_.appearance.twoCodeSecond = second;
 }
 
 void Grid::setScrollBarSize(int verticalWidth, int horizontalHeight) {
-    scrollBarWidth_ = verticalWidth;
-    scrollBarHeight_ = horizontalHeight;
+    host_.scrollBarWidth = verticalWidth;
+    host_.scrollBarHeight = horizontalHeight;
 }
 
 void Grid::getScrollBarSize(int& verticalWidth, int& horizontalHeight) const {
-    verticalWidth = scrollBarWidth_;
-    horizontalHeight = scrollBarHeight_;
+    verticalWidth = host_.scrollBarWidth;
+    horizontalHeight = host_.scrollBarHeight;
 }
 
 }  // namespace ovgrid

@@ -1,10 +1,10 @@
 // GridCsv.cpp - CSV/TSV import and export through the grid's own operations.
 #include "grid/GridCsv.h"
 
-#include "grid/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/NumberText.h"
+#include "base/Utf8.h"
 #include "grid/Delimited.h"
-#include "grid/NumberText.h"
-#include "grid/Utf8.h"
 
 namespace ovgrid {
 
@@ -18,7 +18,7 @@ bool importDelimited(Grid& grid, std::string_view utf8, wchar_t separator, std::
     if (utf8.substr(0, 3) == "\xEF\xBB\xBF") {
         utf8.remove_prefix(3);
     }
-    auto text = fromUtf8(utf8);
+    auto text = ovbase::decodeUtf8(utf8);
     if (!text) {
         return report(L"the text is not valid UTF-8");
     }
@@ -50,7 +50,8 @@ bool importDelimited(Grid& grid, std::string_view utf8, wchar_t separator, std::
             } else if (!field.empty() && col <= grid.getMaxCols() && row <= grid.getMaxRows()) {
                 CellType type;
                 grid.getCellType(col, row, type);
-                if (grid.hasCellType(col, row) && type.type == kTypeNumber && !parseNumber(field)) {
+                if (grid.hasCellType(col, row) && type.type == kTypeNumber &&
+                    !ovbase::parseNumberText(field)) {
                     return report(L"a number cell cannot hold " + field + where);
                 }
             }
@@ -98,18 +99,19 @@ std::string exportDelimited(const Grid& grid, wchar_t separator) {
             row.push_back(std::move(text));
         }
     }
-    return toUtf8(joinDelimited(rows, separator));
+    return ovbase::toUtf8(joinDelimited(rows, separator));
 }
 
 bool importDelimitedFile(Grid& grid, const std::filesystem::path& path, wchar_t separator,
                          std::wstring* error) {
     std::string bytes;
-    return readWholeFile(path, bytes, error) && importDelimited(grid, bytes, separator, error);
+    return ovbase::readWholeFile(path, bytes, error) &&
+           importDelimited(grid, bytes, separator, error);
 }
 
 bool exportDelimitedFile(const Grid& grid, const std::filesystem::path& path, wchar_t separator,
                          std::wstring* error) {
-    return writeFileAtomically(path, exportDelimited(grid, separator), error);
+    return ovbase::writeFileAtomically(path, exportDelimited(grid, separator), error);
 }
 
 }  // namespace ovgrid

@@ -1,6 +1,6 @@
 // GridStructure.cpp - edits of the sheet's structure: inserting and deleting rows and
-// columns, copying and moving blocks, the clipboard and reset. Formulas are adjusted so
-// that they keep reading the cells they read before.
+// columns, copying and moving blocks, copy and paste through the host's clipboard, and reset.
+// Formulas are adjusted so that they keep reading the cells they read before.
 #include <algorithm>
 #include <optional>
 
@@ -9,8 +9,6 @@
 
 namespace ovgrid {
 namespace {
-
-std::wstring gClipboard;  // the process's clipboard, shared by every grid
 
 // One insertion or deletion along one axis.
 struct AxisEdit {
@@ -339,13 +337,6 @@ void Grid::settleChanges(const std::vector<CellKey>& changed) {
 
 // --- clipboard
 
-std::wstring Grid::clipboardText() {
-    return gClipboard;
-}
-void Grid::setClipboardText(std::wstring text) {
-    gClipboard = std::move(text);
-}
-
 bool Grid::clipboardCopy() {
     int col1 = 0, row1 = 0, col2 = 0, row2 = 0;
     if (!getSelectedBlock(col1, row1, col2, row2)) {
@@ -373,7 +364,10 @@ bool Grid::clipboardCopy() {
             row.push_back(readText(c, r, ReadMode::Data));
         }
     }
-    gClipboard = joinDelimited(rows, L'\t');
+    if (!host_.clipboard) {
+        host_.clipboard = std::make_shared<GridClipboard>();
+    }
+    host_.clipboard->text = joinDelimited(rows, L'\t');
     return true;
 }
 
@@ -385,8 +379,10 @@ bool Grid::clipboardPaste() {
     } else if (!getActiveCell(col, row)) {
         return false;
     }
+    // A grid that never copied and was given no clipboard pastes as from an empty one.
+    const std::wstring_view text = host_.clipboard ? host_.clipboard->text : std::wstring_view();
     TextTable rows;
-    if (!splitDelimited(gClipboard, L'\t', rows, nullptr)) {
+    if (!splitDelimited(text, L'\t', rows, nullptr)) {
         return false;
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -406,8 +402,7 @@ void Grid::reset() {
     }
     Grid fresh;
     fresh.functions_ = std::move(functions_);
-    fresh.metrics_ = metrics_;
-    fresh.owner_ = owner_;
+    fresh.host_ = std::move(host_);
     *this = std::move(fresh);
 }
 

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "base/CaseFolding.h"
+
 namespace ovgrid {
 
 namespace {
@@ -22,20 +24,6 @@ constexpr std::array<ErrorName, 7> kErrorNames{{
     {ErrorCode::NA, L"#N/A"},
 }};
 
-bool equalsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        wchar_t x = a[i] >= L'a' && a[i] <= L'z' ? wchar_t(a[i] - 32) : a[i];
-        wchar_t y = b[i] >= L'a' && b[i] <= L'z' ? wchar_t(b[i] - 32) : b[i];
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 const wchar_t* errorText(ErrorCode code) {
@@ -49,7 +37,7 @@ const wchar_t* errorText(ErrorCode code) {
 
 bool parseErrorText(std::wstring_view text, ErrorCode& code) {
     for (const ErrorName& e : kErrorNames) {
-        if (equalsIgnoringAsciiCase(text, e.text)) {
+        if (ovbase::equalsIgnoringCase(text, e.text)) {
             code = e.code;
             return true;
         }

@@ -1,6 +1,8 @@
 // AcrxHost.cpp - the host system registry stand-in and its journal.
 #include "host/AcrxHost.h"
 
+#include "base/Utf8.h"
+
 namespace {
 
 std::mutex& journalMutex() {
@@ -52,14 +54,16 @@ bool AcRxDynamicLinker::registerAppMDIAware(void* appId) {
     return true;
 }
 
-bool AcRxDynamicLinker::isAppMDIAware(void* appId) const { return mdiAware_.count(appId) != 0; }
+bool AcRxDynamicLinker::isAppMDIAware(void* appId) const {
+    return mdiAware_.count(appId) != 0;
+}
 
 void AcEdCommandStack::addCommand(const std::wstring& group, const std::wstring& command) {
     groups_[group].push_back(command);
 }
 
 bool AcEdCommandStack::removeGroup(const std::wstring& group) {
-    acrxHostJournalAppend("removeGroup " + std::string(group.begin(), group.end()));
+    acrxHostJournalAppend("removeGroup " + ovbase::toUtf8(group));
     return groups_.erase(group) != 0;
 }
 

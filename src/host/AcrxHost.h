@@ -10,12 +10,12 @@
 #include <vector>
 
 class AcRxObject {
-public:
+  public:
     virtual ~AcRxObject() = default;
 };
 
 class AcRxDynamicLinker : public AcRxObject {
-public:
+  public:
     static AcRxDynamicLinker* cast(AcRxObject* object) {
         return dynamic_cast<AcRxDynamicLinker*>(object);
     }
@@ -25,14 +25,14 @@ public:
     bool registerAppMDIAware(void* appId);
     bool isAppMDIAware(void* appId) const;
 
-private:
+  private:
     std::set<void*> unlocked_;
     std::set<void*> mdiAware_;
 };
 
 // The registered commands, by group name.
 class AcEdCommandStack : public AcRxObject {
-public:
+  public:
     static AcEdCommandStack* cast(AcRxObject* object) {
         return dynamic_cast<AcEdCommandStack*>(object);
     }
@@ -41,17 +41,17 @@ public:
     bool removeGroup(const std::wstring& group);
     bool hasGroup(const std::wstring& group) const;
 
-private:
+  private:
     std::map<std::wstring, std::vector<std::wstring>> groups_;
 };
 
 // The host's system registry of service objects: "DynamicLinker",
 // "ACAD_REGISTERED_COMMANDS".
 class AcRxDictionary {
-public:
+  public:
     AcRxObject* at(const std::wstring& name) const;
 
-private:
+  private:
     friend AcRxDictionary* acrxSysRegistry();
     AcRxDictionary();
     std::map<std::wstring, AcRxObject*> entries_;

@@ -5,6 +5,10 @@ namespace {
 void* gHostMainWindow = nullptr;
 }
 
-void* adsw_acadMainWnd() { return gHostMainWindow; }
+void* adsw_acadMainWnd() {
+    return gHostMainWindow;
+}
 
-void setHostMainWindow(void* window) { gHostMainWindow = window; }
+void setHostMainWindow(void* window) {
+    gHostMainWindow = window;
+}

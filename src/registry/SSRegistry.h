@@ -3,8 +3,8 @@
 // Each function attempts every step and returns eOk when all succeeded, eInvalidInput otherwise.
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
+#include "host/ErrorStatus.h"
 
 // Registers the type library, every class and every interface for the COM module file
 // ("Qmod.arx" in comModuleFolder()). Without that file nothing is written and the result is 3.

@@ -10,10 +10,10 @@
 #pragma once
 
 #include "core/AcArray.h"
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 
 class Tvx_SectionTableManager;
 class Tvx_Spread;

@@ -1,17 +1,24 @@
 // OvGridHost.h - what a grid needs of the dialog it is created in: the placeholder control
-// it replaces, the rectangles to place it, and a way to put the grid in. A Qt dialog base
-// implements it with a real grid view; HeadlessGridHost serves dialogs that are never shown.
+// it replaces, the rectangles to place it, a way to put the grid in, and the clipboard the
+// dialog's grids share. A Qt dialog base implements it with a real grid view;
+// HeadlessGridHost serves dialogs that are never shown.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "grid/GridClipboard.h"
 #include "grid/GridTypes.h"
 
 class Tvx_Spread;
 
 class OvGridHost {
   public:
+    OvGridHost() = default;
     virtual ~OvGridHost() = default;
+    // A host is one dialog: its grids know it by identity.
+    OvGridHost(const OvGridHost&) = delete;
+    OvGridHost& operator=(const OvGridHost&) = delete;
 
     // True when the dialog has a child control with this id (the placeholder).
     virtual bool hasControl(int controlId) const = 0;
@@ -26,4 +33,11 @@ class OvGridHost {
     virtual bool attachGrid(Tvx_Spread& spread, int controlId, const ovgrid::Rect& rect) = 0;
     // The window that receives the grid's notifications.
     virtual std::intptr_t notificationOwner() const = 0;
+
+    // What the grids created in this dialog copy to and paste from: they share it, while
+    // another dialog has its own. Tvx_Spread::create hands it to the grid.
+    const std::shared_ptr<ovgrid::GridClipboard>& clipboard() const { return clipboard_; }
+
+  private:
+    std::shared_ptr<ovgrid::GridClipboard> clipboard_ = std::make_shared<ovgrid::GridClipboard>();
 };

@@ -1,15 +1,12 @@
 // SheetFileIo.cpp - sheet files by extension and A1 cell names.
 #include "spread/SheetFileIo.h"
 
-#include <cwctype>
-
+#include "base/CaseFolding.h"
+#include "base/ColumnLetters.h"
 #include "grid/GridCsv.h"
 
 SheetFileFormat sheetFileFormatOf(const std::filesystem::path& path) {
-    std::wstring ext = path.extension().wstring();
-    for (wchar_t& ch : ext) {
-        ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
-    }
+    const std::wstring ext = ovbase::toLower(path.extension().wstring());
     if (ext == L".ovs")
         return SheetFileFormat::Ovs;
     if (ext == L".csv")
@@ -57,11 +54,7 @@ bool saveSheetFile(const ovgrid::Grid& grid, const std::filesystem::path& path,
 }
 
 std::wstring cellName(int col, int row) {
-    std::wstring letters;
-    for (int c = col; c > 0; c = (c - 1) / 26) {
-        letters.insert(letters.begin(), static_cast<wchar_t>(L'A' + (c - 1) % 26));
-    }
-    return letters + std::to_wstring(row);
+    return ovbase::columnLetters(col) + std::to_wstring(row);
 }
 
 bool parseCellName(std::wstring_view text, int& col, int& row) {
@@ -69,16 +62,11 @@ bool parseCellName(std::wstring_view text, int& col, int& row) {
     std::size_t i = 0;
     if (i < text.size() && text[i] == L'$')
         ++i;
-    long long c = 0;
-    const std::size_t lettersStart = i;
-    while (i < text.size() && std::iswalpha(static_cast<wint_t>(text[i])) && text[i] < 128) {
-        c = c * 26 + (std::towupper(static_cast<wint_t>(text[i])) - L'A' + 1);
-        if (c > ovgrid::kMaxGridCols)
-            return false;
-        ++i;
-    }
-    if (i == lettersStart)
+    const std::size_t letters = ovbase::columnLettersLength(text.substr(i));
+    const int c = ovbase::columnNumber(text.substr(i, letters));
+    if (c == 0 || c > ovgrid::kMaxGridCols)
         return false;
+    i += letters;
     if (i < text.size() && text[i] == L'$')
         ++i;
     long long r = 0;
@@ -91,7 +79,7 @@ bool parseCellName(std::wstring_view text, int& col, int& row) {
     }
     if (i == digitsStart || i != text.size() || r < 1)
         return false;
-    col = static_cast<int>(c);
+    col = c;
     row = static_cast<int>(r);
     return true;
 }

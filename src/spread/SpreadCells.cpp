@@ -1,4 +1,5 @@
-// SpreadCells.cpp - typed reads and writes of single cells, whole rows and whole columns.
+// SpreadCells.cpp - typed reads and writes of single cells, whole rows and whole columns (one
+// path for both, SpreadAxis.h).
 #include "spread/Tvx_Spread.h"
 
 using ovgrid::HEADER;
@@ -70,56 +71,47 @@ bool Tvx_Spread::setCellDouble(int col, int row, double value) {
 }
 
 bool Tvx_Spread::setColTexts(int col, const Tvx_StringArray& texts, bool asValue) {
-    if (!created || !inCols(col)) {
-        return false;
-    }
-    const int rows = SSGetMaxRows();
-    for (int i = 0; i < texts.length() && i < rows; ++i) {
-        if (asValue) {
-            SSSetValue(col, i + 1, texts[i].wstr());
-        } else {
-            SSSetData(col, i + 1, texts[i].wstr());
-        }
-    }
-    return true;
+    return setLineTexts(SpreadAxis::Cols, col, texts, asValue);
 }
 
 bool Tvx_Spread::setRowTexts(int row, const Tvx_StringArray& texts, bool asValue) {
-    if (!created || !inRows(row)) {
+    return setLineTexts(SpreadAxis::Rows, row, texts, asValue);
+}
+
+bool Tvx_Spread::getColTexts(int col, Tvx_StringArray& out) const {
+    return getLineTexts(SpreadAxis::Cols, col, out);
+}
+
+bool Tvx_Spread::getRowTexts(int row, Tvx_StringArray& out) const {
+    return getLineTexts(SpreadAxis::Rows, row, out);
+}
+
+bool Tvx_Spread::setLineTexts(SpreadAxis axis, int line, const Tvx_StringArray& texts,
+                              bool asValue) {
+    if (!created || !inLines(axis, line)) {
         return false;
     }
-    const int cols = SSGetMaxCols();
-    for (int i = 0; i < texts.length() && i < cols; ++i) {
+    const int cross = gridLineCount(*this, crossAxis(axis));
+    for (int i = 0; i < texts.length() && i < cross; ++i) {
+        const SpreadCell cell = cellOf(axis, line, i + 1);
         if (asValue) {
-            SSSetValue(i + 1, row, texts[i].wstr());
+            SSSetValue(cell.col, cell.row, texts[i].wstr());
         } else {
-            SSSetData(i + 1, row, texts[i].wstr());
+            SSSetData(cell.col, cell.row, texts[i].wstr());
         }
     }
     return true;
 }
 
-bool Tvx_Spread::getColTexts(int col, Tvx_StringArray& out) const {
+bool Tvx_Spread::getLineTexts(SpreadAxis axis, int line, Tvx_StringArray& out) const {
     out.removeAll();
-    if (!created || !inCols(col)) {
+    if (!created || !inLines(axis, line)) {
         return false;
     }
     Tvx_String text;
-    for (int row = 1; row <= SSGetMaxRows(); ++row) {
-        getCellText(col, row, text, kReadValue);
-        out.append(text);
-    }
-    return true;
-}
-
-bool Tvx_Spread::getRowTexts(int row, Tvx_StringArray& out) const {
-    out.removeAll();
-    if (!created || !inRows(row)) {
-        return false;
-    }
-    Tvx_String text;
-    for (int col = 1; col <= SSGetMaxCols(); ++col) {
-        getCellText(col, row, text, kReadValue);
+    for (int along = 1; along <= gridLineCount(*this, crossAxis(axis)); ++along) {
+        const SpreadCell cell = cellOf(axis, line, along);
+        getCellText(cell.col, cell.row, text, kReadValue);
         out.append(text);
     }
     return true;

@@ -1,5 +1,5 @@
-// SpreadCounts.cpp - row and column counts that format what they add, and the header and
-// data fonts.
+// SpreadCounts.cpp - row and column counts that format what they add (one path for both
+// axes, SpreadAxis.h), the layout copy of a new line, and the header and data fonts.
 #include <algorithm>
 
 #include "spread/Tvx_Spread.h"
@@ -75,99 +75,68 @@ bool Tvx_Spread::setFonts(bool textTips) {
 }
 
 bool Tvx_Spread::setMaxRows(int count, bool copyNeighbour) {
-    if (!created || count < 0) {
-        return false;
-    }
-    const int old = SSGetMaxRows();
-    if (!SSSetMaxRows(count)) {
-        return false;
-    }
-    if (count <= old) {
-        return true;
-    }
-    if (copyNeighbour && old > 0) {
-        for (int row = old + 1; row <= count; ++row) {
-            copyRowLayout(old, row);
-        }
-    }
-    const ovgrid::FontInfo bold = makeFont(fontFace, fontHeight, kWeightBold);
-    if (old == 0) {
-        setHeaderFont();
-    } else {
-        SSSetFontRange(HEADER, old, HEADER, count, SSCreateFont(bold), true);
-    }
-    const int cols = SSGetMaxCols();
-    if (cols > 0) {
-        const int normal = SSCreateFont(makeFont(fontFace, fontHeight, kWeightNormal));
-        SSSetFontRange(1, std::max(old, 1), cols, count, normal, true);
-    }
-    useFontForTextTips(*this, bold);
-    return true;
+    return setLineCount(SpreadAxis::Rows, count, copyNeighbour);
 }
 
 bool Tvx_Spread::setMaxCols(int count, bool copyNeighbour) {
+    return setLineCount(SpreadAxis::Cols, count, copyNeighbour);
+}
+
+bool Tvx_Spread::setLineCount(SpreadAxis axis, int count, bool copyNeighbour) {
     if (!created || count < 0) {
         return false;
     }
-    const int old = SSGetMaxCols();
-    if (!SSSetMaxCols(count)) {
+    const int old = gridLineCount(*this, axis);
+    if (!setGridLineCount(*this, axis, count)) {
         return false;
     }
     if (count <= old) {
         return true;
     }
     if (copyNeighbour && old > 0) {
-        for (int col = old + 1; col <= count; ++col) {
-            copyColLayout(old, col);
+        for (int line = old + 1; line <= count; ++line) {
+            copyLineLayout(axis, old, line);
         }
     }
     const ovgrid::FontInfo bold = makeFont(fontFace, fontHeight, kWeightBold);
     if (old == 0) {
         setHeaderFont();
     } else {
-        SSSetFontRange(old, HEADER, count, HEADER, SSCreateFont(bold), true);
+        const SpreadCell first = cellOf(axis, old, HEADER);
+        const SpreadCell last = cellOf(axis, count, HEADER);
+        SSSetFontRange(first.col, first.row, last.col, last.row, SSCreateFont(bold), true);
     }
-    const int rows = SSGetMaxRows();
-    if (rows > 0) {
+    const int cross = gridLineCount(*this, crossAxis(axis));
+    if (cross > 0) {
         const int normal = SSCreateFont(makeFont(fontFace, fontHeight, kWeightNormal));
-        SSSetFontRange(std::max(old, 1), 1, count, rows, normal, true);
+        const SpreadCell first = cellOf(axis, std::max(old, 1), 1);
+        const SpreadCell last = cellOf(axis, count, cross);
+        SSSetFontRange(first.col, first.row, last.col, last.row, normal, true);
     }
     useFontForTextTips(*this, bold);
     return true;
 }
 
-// A new row takes the looks of its neighbour (types, fonts, colours, borders, lock, height)
-// but none of its contents: copying the texts would duplicate data into a row meant to be new.
-void Tvx_Spread::copyRowLayout(int fromRow, int toRow) {
-    const int cols = SSGetMaxCols();
-    if (!SSCopyRange(HEADER, fromRow, cols, fromRow, HEADER, toRow)) {
+// A new line takes the looks of its neighbour (types, fonts, colours, borders, lock, size) but
+// none of its contents: copying the texts would duplicate data into a line meant to be new.
+void Tvx_Spread::copyLineLayout(SpreadAxis axis, int from, int to) {
+    const int cross = gridLineCount(*this, crossAxis(axis));
+    const SpreadCell first = cellOf(axis, from, HEADER);
+    const SpreadCell last = cellOf(axis, from, cross);
+    const SpreadCell target = cellOf(axis, to, HEADER);
+    if (!SSCopyRange(first.col, first.row, last.col, last.row, target.col, target.row)) {
         return;
     }
     if (grid()) {
-        grid()->clearRange(HEADER, toRow, cols, toRow);
-        for (int col = 0; col <= cols; ++col) {
-            SSSetCellTag(col == 0 ? HEADER : col, toRow, L"");
+        const SpreadCell targetEnd = cellOf(axis, to, cross);
+        grid()->clearRange(target.col, target.row, targetEnd.col, targetEnd.row);
+        for (int along = 0; along <= cross; ++along) {
+            const SpreadCell cell = cellOf(axis, to, along == 0 ? HEADER : along);
+            SSSetCellTag(cell.col, cell.row, L"");
         }
         int pixels = 0;
-        if (SSGetRowHeightInPixels(fromRow, pixels)) {
-            SSSetRowHeightInPixels(toRow, pixels);
-        }
-    }
-}
-
-void Tvx_Spread::copyColLayout(int fromCol, int toCol) {
-    const int rows = SSGetMaxRows();
-    if (!SSCopyRange(fromCol, HEADER, fromCol, rows, toCol, HEADER)) {
-        return;
-    }
-    if (grid()) {
-        grid()->clearRange(toCol, HEADER, toCol, rows);
-        for (int row = 0; row <= rows; ++row) {
-            SSSetCellTag(toCol, row == 0 ? HEADER : row, L"");
-        }
-        int pixels = 0;
-        if (SSGetColWidthInPixels(fromCol, pixels)) {
-            SSSetColWidthInPixels(toCol, pixels);
+        if (getLinePixels(*this, axis, from, pixels)) {
+            setLinePixels(*this, axis, to, pixels);
         }
     }
 }

@@ -1,5 +1,6 @@
 // SpreadRows.cpp - inserting, deleting, appending and moving rows and columns, with the
-// optional caption prompt and layout copy.
+// optional caption prompt and layout copy. A row command and its column twin share one
+// path (SpreadAxis.h).
 #include "core/Texts.h"
 #include "spread/PromptService.h"
 #include "spread/Tvx_Spread.h"
@@ -25,71 +26,54 @@ bool askCaption(int wordText, Tvx_String& caption) {
 }  // namespace
 
 bool Tvx_Spread::insertRowAt(int row, bool prompt, bool copyLayout) {
-    if (!created || row < 1 || row > SSGetMaxRows() + 1) {
-        return false;
-    }
-    if (!setMaxRows(SSGetMaxRows() + 1, false) || !SSInsertRow(row)) {
-        return false;
-    }
-    ovgrid::FontInfo bold;
-    bold.face = fontFace.wstr();
-    bold.height = fontHeight;
-    bold.weight = 700;
-    SSSetFontRange(HEADER, row, HEADER, row, SSCreateFont(bold), true);
-    SSSetBool(kPropChanged, true);
-    if (copyLayout && row + 1 <= SSGetMaxRows()) {
-        copyRowLayout(row + 1, row);
-    }
-    Tvx_String caption;
-    if (prompt && askCaption(kTextRowWord, caption)) {
-        SSSetData(HEADER, row, caption.wstr());
-    }
-    return true;
-}
-
-bool Tvx_Spread::deleteRowAt(int row) {
-    if (!created || row < 1 || row > SSGetMaxRows()) {
-        return false;
-    }
-    if (!SSDelRow(row)) {
-        return false;
-    }
-    SSSetMaxRows(SSGetMaxRows() - 1);
-    SSSetBool(kPropChanged, true);
-    return true;
+    return insertLineAt(SpreadAxis::Rows, row, prompt, copyLayout);
 }
 
 bool Tvx_Spread::insertColAt(int col, bool prompt, bool copyLayout) {
-    if (!created || col < 1 || col > SSGetMaxCols() + 1) {
+    return insertLineAt(SpreadAxis::Cols, col, prompt, copyLayout);
+}
+
+bool Tvx_Spread::deleteRowAt(int row) {
+    return deleteLineAt(SpreadAxis::Rows, row);
+}
+
+bool Tvx_Spread::deleteColAt(int col) {
+    return deleteLineAt(SpreadAxis::Cols, col);
+}
+
+bool Tvx_Spread::insertLineAt(SpreadAxis axis, int at, bool prompt, bool copyLayout) {
+    const int count = gridLineCount(*this, axis);
+    if (!created || at < 1 || at > count + 1) {
         return false;
     }
-    if (!setMaxCols(SSGetMaxCols() + 1, false) || !SSInsertCol(col)) {
+    if (!setLineCount(axis, count + 1, false) || !insertGridLine(*this, axis, at)) {
         return false;
     }
     ovgrid::FontInfo bold;
     bold.face = fontFace.wstr();
     bold.height = fontHeight;
     bold.weight = 700;
-    SSSetFontRange(col, HEADER, col, HEADER, SSCreateFont(bold), true);
+    const SpreadCell caption = cellOf(axis, at, HEADER);
+    SSSetFontRange(caption.col, caption.row, caption.col, caption.row, SSCreateFont(bold), true);
     SSSetBool(kPropChanged, true);
-    if (copyLayout && col + 1 <= SSGetMaxCols()) {
-        copyColLayout(col + 1, col);
+    if (copyLayout && at + 1 <= gridLineCount(*this, axis)) {
+        copyLineLayout(axis, at + 1, at);
     }
-    Tvx_String caption;
-    if (prompt && askCaption(kTextColumnWord, caption)) {
-        SSSetData(col, HEADER, caption.wstr());
+    Tvx_String text;
+    if (prompt && askCaption(axis == SpreadAxis::Rows ? kTextRowWord : kTextColumnWord, text)) {
+        SSSetData(caption.col, caption.row, text.wstr());
     }
     return true;
 }
 
-bool Tvx_Spread::deleteColAt(int col) {
-    if (!created || col < 1 || col > SSGetMaxCols()) {
+bool Tvx_Spread::deleteLineAt(SpreadAxis axis, int at) {
+    if (!created || at < 1 || at > gridLineCount(*this, axis)) {
         return false;
     }
-    if (!SSDelCol(col)) {
+    if (!deleteGridLine(*this, axis, at)) {
         return false;
     }
-    SSSetMaxCols(SSGetMaxCols() - 1);
+    setGridLineCount(*this, axis, gridLineCount(*this, axis) - 1);
     SSSetBool(kPropChanged, true);
     return true;
 }
@@ -107,7 +91,7 @@ int Tvx_Spread::appendRow(bool copyLayout) {
     }
     SSSetBool(kPropChanged, true);
     if (copyLayout && row > 1) {
-        copyRowLayout(row - 1, row);
+        copyLineLayout(SpreadAxis::Rows, row - 1, row);
     }
     return row;
 }

@@ -35,6 +35,7 @@ bool Tvx_Spread::create(OvGridHost* parent, int placeholderId, bool hasFrame) {
     if (!parent->attachGrid(*this, placeholderId, rect)) {
         return false;
     }
+    grid()->setClipboard(parent->clipboard());
     SSSetMaxCols(0);
     SSSetMaxRows(0);
     created = true;

@@ -16,6 +16,7 @@
 #include "core/resources/ModuleBitmaps.h"
 #include "spread/OvFindDialog.h"
 #include "spread/OvGridHost.h"
+#include "spread/SpreadAxis.h"
 #include "spread/TSpread.h"
 
 class Tvx_Spread : public TSpread {
@@ -180,13 +181,21 @@ class Tvx_Spread : public TSpread {
     bool inCols(int col) const;
     bool inRows(int row) const;
     bool inCell(int col, int row) const { return inCols(col) && inRows(row); }
+    bool inLines(SpreadAxis axis, int line) const {
+        return axis == SpreadAxis::Rows ? inRows(line) : inCols(line);
+    }
     bool isFreeCell(int col, int row) const;
     bool selectHit(int col, int row, int start, int length);
     int clientWidth() const;
     int shareCount() const;
     bool applyCheckLink(int row);
-    void copyRowLayout(int fromRow, int toRow);
-    void copyColLayout(int fromCol, int toCol);
+    // A row operation and its column twin, written once (SpreadAxis.h).
+    bool setLineCount(SpreadAxis axis, int count, bool copyNeighbour);
+    void copyLineLayout(SpreadAxis axis, int from, int to);
+    bool insertLineAt(SpreadAxis axis, int at, bool prompt, bool copyLayout);
+    bool deleteLineAt(SpreadAxis axis, int at);
+    bool setLineTexts(SpreadAxis axis, int line, const Tvx_StringArray& texts, bool asValue);
+    bool getLineTexts(SpreadAxis axis, int line, Tvx_StringArray& out) const;
     bool runMenuCode(int code);
     void loadCheckBitmaps();
 

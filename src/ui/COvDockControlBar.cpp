@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "host/HostWindow.h"
-#include "ui/spread/CFormulaView.h"
 #include "ui/DlgSize.h"
 #include "ui/ModalLauncher.h"
 #include "ui/QtText.h"
+#include "ui/spread/CFormulaView.h"
 
 COvDockControlBar::COvDockControlBar() {
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);

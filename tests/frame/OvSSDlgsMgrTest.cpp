@@ -1,8 +1,8 @@
 // The pool of hidden standards dialogs: lending by flag, reuse, release and destruction.
 #include <gtest/gtest.h>
 
-#include "standards/pool/OvSSDlgsMgr.h"
 #include "standards/CDlgSSStandards.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 
 namespace {
 

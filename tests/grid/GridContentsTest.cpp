@@ -11,7 +11,6 @@
 
 #include "grid/CellTypes.h"
 #include "grid/Grid.h"
-#include "grid/NumberText.h"
 
 using namespace ovgrid;
 
@@ -31,67 +30,6 @@ std::wstring read(const Grid& g, int col, int row, ReadMode mode) {
 }
 
 }  // namespace
-
-TEST(NumberText, FormatsAndParsesWithoutLocale) {
-    struct Case {
-        double value;
-        const wchar_t* general;
-        int decimals;
-        const wchar_t* fixed;
-    };
-    const Case cases[] = {
-        {12.5, L"12.5", 2, L"12.50"},
-        {10, L"10", 0, L"10"},
-        {-0.0, L"0", 2, L"0.00"},
-        {0.1 + 0.2, L"0.3", 3, L"0.300"},
-        {-0.004, L"-0.004", 2, L"0.00"},
-        {123456789012345.0, L"123456789012345", 1, L"123456789012345.0"},
-        {1.0 / 3, L"0.333333333333333", 7, L"0.3333333"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(formatNumber(c.value), c.general) << c.value;
-        EXPECT_EQ(formatFixed(c.value, c.decimals), c.fixed) << c.value;
-    }
-    EXPECT_EQ(parseNumber(L" -12.5e1 "), -125.0);
-    EXPECT_EQ(parseNumber(L"+3"), 3.0);
-    for (const wchar_t* bad : {L"", L"7x", L"inf", L"nan", L"1,5", L"--1", L"0x10", L"+"}) {
-        EXPECT_FALSE(parseNumber(bad)) << bad;
-    }
-}
-
-// The short way of writing fifteen significant digits must agree with the fixed-precision
-// conversion everywhere: whole numbers, decimal fractions, both notations and their borders,
-// and arbitrary bit patterns.
-TEST(NumberText, FifteenDigitsAgreeWithTheFixedPrecisionConversion) {
-    auto reference = [](double value) {
-        char buffer[64];
-        auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-        return std::wstring(buffer, result.ptr);
-    };
-    std::vector<double> values = {1e15,      1e14,   999999999999999.0, 1e-4,  1e-5,
-                                  0.0001234, 1.5e-5, 123456789012345.6, 1e300, -2.5e-300,
-                                  5e-324,    1e21,   0.1 + 0.7,         -1e15, 4.35 * 100};
-    for (int exponent = -20; exponent <= 20; ++exponent) {
-        for (double mantissa : {1.0, 1.5, 9.99, 3.14159265358979, 7.0 / 3.0}) {
-            values.push_back(mantissa * std::pow(10.0, exponent));
-            values.push_back(-mantissa * std::pow(10.0, exponent));
-        }
-    }
-    std::mt19937_64 random(20261208);
-    for (int i = 0; i < 20000; ++i) {
-        const std::uint64_t bits = random();
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        if (std::isfinite(value) && value != 0) {
-            values.push_back(value);
-        }
-        values.push_back(static_cast<double>(random() % 100000000) / 1000.0);
-    }
-    for (double value : values) {
-        ASSERT_EQ(formatNumber(value), reference(value)) << value;
-    }
-}
 
 TEST(GridContents, ReadingModes) {
     Grid g = sheet();

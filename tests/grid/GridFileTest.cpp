@@ -1,9 +1,12 @@
-// The .ovs file: every attribute survives a save and load; broken, truncated, foreign and
-// wrong-version files fail with a reason and leave the grid as it was.
+// The .ovs file: every attribute survives a save and load, and a loaded file saves back to
+// the same bytes; loading takes the sheet's view from the file and keeps what the host gave
+// the grid; broken, truncated, foreign and wrong-version files fail with a reason and leave
+// the grid as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "grid/CellTypes.h"
 #include "grid/Grid.h"
@@ -86,6 +89,19 @@ Grid richSheet() {
 }
 
 // Everything a caller can read back, in one comparable text.
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// Measures every text as 10 pixels per character, so that it can be told from the default.
+class FixedMetrics : public GridMetrics {
+  public:
+    TextExtent textExtent(std::wstring_view text, const FontInfo&) const override {
+        return {static_cast<int>(text.size()) * 10, 10};
+    }
+};
+
 std::wstring describe(const Grid& g) {
     std::wstring out = std::to_wstring(g.getMaxCols()) + L"x" + std::to_wstring(g.getMaxRows());
     out += L" ref" + std::to_wstring(static_cast<int>(g.getRefStyle()));
@@ -150,6 +166,92 @@ TEST_F(GridFileTest, EveryAttributeRoundTrips) {
     std::wstring v;
     loaded.getValue(1, 3, v);
     EXPECT_EQ(v, L"8");
+}
+
+TEST_F(GridFileTest, LoadedFileSavesBackToTheSameBytes) {
+    auto first = dir_ / "first.ovs";
+    ASSERT_TRUE(richSheet().saveToFile(first));
+    Grid loaded;
+    ASSERT_TRUE(loaded.loadFromFile(first));
+    auto second = dir_ / "second.ovs";
+    ASSERT_TRUE(loaded.saveToFile(second));
+    EXPECT_EQ(readBytes(second), readBytes(first));
+
+    // Sheets written by earlier versions (the sample library, the test sheets) too.
+    const std::filesystem::path shipped[] = {
+        std::filesystem::path(OVSS_TEST_DATA) / "sheets" / "bolts.ovs",
+        std::filesystem::path(OVSS_SOURCE_DIR) / "library" / "Connection Standards" /
+            "FinPlate.ovs",
+        std::filesystem::path(OVSS_SOURCE_DIR) / "library" / "Connection Standards" / "Childs" /
+            "EndPlateBoltRows.ovs",
+    };
+    for (const auto& path : shipped) {
+        Grid g;
+        std::wstring error;
+        ASSERT_TRUE(g.loadFromFile(path, &error)) << path;
+        auto copy = dir_ / path.filename();
+        ASSERT_TRUE(g.saveToFile(copy));
+        EXPECT_EQ(readBytes(copy), readBytes(path)) << path;
+    }
+}
+
+TEST_F(GridFileTest, LoadingTakesTheSheetsViewAndKeepsTheHostsState) {
+    auto path = dir_ / "view.ovs";
+    ASSERT_TRUE(richSheet().saveToFile(path));
+
+    // A grid shown in a window, with a view state of its own.
+    const FixedMetrics metrics;
+    auto clipboard = std::make_shared<GridClipboard>();
+    Grid g;
+    g.setMaxCols(3);
+    g.setMaxRows(3);
+    g.setData(1, 1, L"abcd");
+    g.setMetrics(&metrics);
+    g.setClipboard(clipboard);
+    g.setOwner(1234);
+    g.setClientRect({0, 0, 640, 480});
+    g.setScrollBarSize(17, 15);
+    g.setActiveCell(3, 3);
+    g.setSelectedBlock(3, 1, 3, 3);
+    g.setNotificationCell(2, 2);
+    double widthBefore = 0, height = 0;
+    ASSERT_TRUE(g.getPreferredCellSize(1, 1, widthBefore, height));
+
+    for (bool fromFile : {true, false}) {
+        if (fromFile) {
+            ASSERT_TRUE(g.loadFromFile(path));
+        } else {
+            Grid source;
+            ASSERT_TRUE(source.loadFromFile(path));
+            ASSERT_TRUE(g.loadFromSheet(source));
+        }
+        // The sheet's view comes from the file: active cell B3, selection A2 to the last
+        // column of row 4, edit mode on with characters 1..3 selected.
+        int col = 0, row = 0, c1 = 0, r1 = 0, c2 = 0, r2 = 0, start = 0, end = 0;
+        ASSERT_TRUE(g.getActiveCell(col, row)) << fromFile;
+        EXPECT_EQ(std::tie(col, row), std::make_tuple(2, 3));
+        ASSERT_TRUE(g.getSelectedBlock(c1, r1, c2, r2));
+        EXPECT_EQ(std::tie(c1, r1, c2, r2), std::make_tuple(1, 2, -1, 4));
+        EXPECT_TRUE(g.isEditModeOn());
+        g.getEditSelection(start, end);
+        EXPECT_EQ(std::tie(start, end), std::make_tuple(1, 3));
+        EXPECT_FALSE(g.getNotificationCell(col, row));
+        EXPECT_EQ(g.appearance().gridLineType, 7);
+        EXPECT_EQ(g.getTextTip().font.face, L"Tahoma");
+
+        // What the host gave the grid stays.
+        EXPECT_EQ(g.clipboard(), clipboard);
+        EXPECT_EQ(g.getOwner(), 1234);
+        EXPECT_EQ(g.getClientRect().right, 640);
+        EXPECT_EQ(g.getClientRect().bottom, 480);
+        int vertical = 0, horizontal = 0;
+        g.getScrollBarSize(vertical, horizontal);
+        EXPECT_EQ(std::tie(vertical, horizontal), std::make_tuple(17, 15));
+        ASSERT_TRUE(g.setData(5, 5, L"abcd"));
+        double width = 0;
+        ASSERT_TRUE(g.getPreferredCellSize(5, 5, width, height));
+        EXPECT_EQ(width, widthBefore);  // still measured by the view's metrics
+    }
 }
 
 TEST_F(GridFileTest, BadFilesFailAndLeaveTheGridUnchanged) {

@@ -171,6 +171,28 @@ TEST(GridRecalc, CustomFunctionsAndCurrentCell) {
     EXPECT_EQ(value(g, 1, 2), L"#NAME?");
 }
 
+// A function registered under a name with letters beyond ASCII is found by a formula that
+// writes the name in another case, whatever the process locale.
+TEST(GridRecalc, CustomFunctionNamesIgnoreCaseInEveryScript) {
+    Grid g = sheet(true);
+    ASSERT_TRUE(g.addCustomFunctionExt(L"ändern", 1, 1, twice, 0));
+    ASSERT_TRUE(g.addCustomFunctionExt(L"MAßE", 1, 1, twice, 0));
+    ASSERT_TRUE(g.addCustomFunctionExt(L"Длина", 1, 1, twice, 0));
+    ASSERT_TRUE(g.addCustomFunctionExt(L"μήκος", 1, 1, twice, 0));
+    const std::pair<const wchar_t*, const wchar_t*> cases[] =
+        {
+            {L"ÄNDERN(2)", L"4"},     {L"Ändern(3)", L"6"}, {L"maße(4)", L"8"},
+            {L"ДЛИНА(5)", L"10"},     {L"длина(6)", L"12"}, {L"ΜΉΚΟΣ(7)", L"14"},
+            {L"MASSE(1)", L"#NAME?"},  // ß is a letter of its own, not "SS"
+        };
+    int row = 1;
+    for (const auto& [formula, result] : cases) {
+        g.setFormula(1, row, formula, true);
+        EXPECT_EQ(value(g, 1, row), result) << row;
+        ++row;
+    }
+}
+
 TEST(GridRecalc, BlockOfRangeFormulasUpdatesFromOneChange) {
     Grid g;
     g.setMaxCols(20);

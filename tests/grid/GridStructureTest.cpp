@@ -2,6 +2,8 @@
 // the clipboard and reset; formulas must keep reading the right cells.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "grid/Grid.h"
 
 using namespace ovgrid;
@@ -108,12 +110,15 @@ TEST(GridStructure, MoveKeepsReferencesAndEmptiesSource) {
     EXPECT_EQ(text(g, 5, 7), L"60");  // still a dependent at its new place
 }
 
-TEST(GridStructure, ClipboardRoundTrip) {
+TEST(GridStructure, ClipboardIsSharedOnlyByGridsGivenTheSameOne) {
+    auto shared = std::make_shared<GridClipboard>();
     Grid g = sample();
+    g.setClipboard(shared);
     g.setData(4, 1, L"a\tb");
     g.setSelectedBlock(1, 1, 4, 2);
     ASSERT_TRUE(g.clipboardCopy());
     Grid other;
+    other.setClipboard(shared);
     other.setMaxCols(6);
     other.setMaxRows(6);
     other.setActiveCell(2, 2);
@@ -122,14 +127,41 @@ TEST(GridStructure, ClipboardRoundTrip) {
     EXPECT_EQ(text(other, 3, 2), L"15");
     EXPECT_EQ(text(other, 5, 2), L"a\tb");
     EXPECT_EQ(text(other, 2, 3), L"2");
+
+    // A grid with a clipboard of its own (given or made on its first copy) sees none of it.
+    Grid apart;
+    apart.setMaxCols(6);
+    apart.setMaxRows(6);
+    apart.setActiveCell(1, 1);
+    ASSERT_TRUE(apart.clipboardPaste());
+    EXPECT_EQ(text(apart, 1, 1), L"");
+    apart.setData(1, 1, L"own");
+    ASSERT_TRUE(apart.clipboardCopy());
+    apart.setActiveCell(2, 2);
+    ASSERT_TRUE(apart.clipboardPaste());
+    EXPECT_EQ(text(apart, 2, 2), L"own");
+    EXPECT_NE(apart.clipboard(), shared);
+    EXPECT_EQ(shared->text.substr(0, 2), L"1\t");
 }
 
-TEST(GridStructure, ResetKeepsRegisteredFunctions) {
+TEST(GridStructure, ResetKeepsRegisteredFunctionsAndTheHostsState) {
     Grid g = sample();
     g.addCustomFunctionExt(
         L"F", 0, 0, [](SSValue*, SSValue*, int) { return false; }, 0);
+    auto clipboard = std::make_shared<GridClipboard>();
+    g.setClipboard(clipboard);
+    g.setOwner(7);
+    g.setClientRect({0, 0, 300, 200});
+    g.setScrollBarSize(17, 0);
     g.reset();
     EXPECT_EQ(g.getMaxRows(), 0);
     EXPECT_TRUE(g.cells().empty());
     EXPECT_EQ(g.customFunctionCount(), 1u);
+    // The grid still sits in the same window of the same host.
+    EXPECT_EQ(g.clipboard(), clipboard);
+    EXPECT_EQ(g.getOwner(), 7);
+    EXPECT_EQ(g.getClientRect().right, 300);
+    int vertical = 0, horizontal = 0;
+    g.getScrollBarSize(vertical, horizontal);
+    EXPECT_EQ(vertical, 17);
 }

@@ -21,9 +21,9 @@ using Folders = std::set<std::string>;
 // the same level (designer, seclib, registry, dialogs) do not include each other.
 const std::map<std::string, Folders>& allowedIncludes() {
     static const Folders engineBase{"base", "host", "grid", "core"};
-    static const Folders subsystems{"base",     "host",    "grid",   "core",     "spread",
-                                    "standards", "designer", "seclib", "registry", "dialogs",
-                                    "macrodlg"};
+    static const Folders subsystems{"base",     "host",      "grid",     "core",
+                                    "spread",   "standards", "designer", "seclib",
+                                    "registry", "dialogs",   "macrodlg"};
     static const std::map<std::string, Folders> rules = [] {
         std::map<std::string, Folders> r;
         r["base"] = {};
@@ -36,8 +36,8 @@ const std::map<std::string, Folders>& allowedIncludes() {
         r["seclib"] = {"base", "host", "grid", "core", "spread"};
         r["registry"] = engineBase;
         r["dialogs"] = {"base", "host", "grid", "core", "spread"};
-        r["macrodlg"] = {"base", "host", "grid", "core", "spread", "standards", "designer",
-                         "seclib", "dialogs"};
+        r["macrodlg"] = {"base",      "host",     "grid",   "core",   "spread",
+                         "standards", "designer", "seclib", "dialogs"};
         r["ui"] = subsystems;
         Folders frame = subsystems;
         frame.insert("ui");
@@ -70,9 +70,8 @@ std::vector<SourceFile> sourceFiles() {
             }
         }
     };
-    collect(root / "src", [&](const fs::path& p) {
-        return fs::relative(p, root / "src").begin()->string();
-    });
+    collect(root / "src",
+            [&](const fs::path& p) { return fs::relative(p, root / "src").begin()->string(); });
     collect(root / "apps" / "ovss", [](const fs::path&) { return std::string("apps/ovss"); });
     collect(root / "apps" / "studio", [](const fs::path&) { return std::string("apps/studio"); });
     return files;
@@ -132,10 +131,10 @@ TEST(Layering, ReportsAnUpwardASidewaysAndAQtInclude) {
     const fs::path probe = dir / "Probe.cpp";
     {
         std::ofstream out(probe);
-        out << "#include \"core/Tvx_String.h\"\n"     // down: fine for the designer
-            << "#include \"standards/OvValueType.h\"\n"  // up
+        out << "#include \"core/Tvx_String.h\"\n"             // down: fine for the designer
+            << "#include \"standards/OvValueType.h\"\n"       // up
             << "#include \"seclib/Tvx_ProfValuesTable.h\"\n"  // sideways
-            << "#include <QWidget>\n";  // Qt in the engine
+            << "#include <QWidget>\n";                        // Qt in the engine
     }
     const auto found = violations({probe, "designer"});
     fs::remove_all(dir);

@@ -6,10 +6,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "ui/UiTestSupport.h"
 #include "host/HostWindow.h"
-#include "ui/spread/CDlgSSSettings.h"
 #include "ui/COvDockControlBar.h"
+#include "ui/UiTestSupport.h"
+#include "ui/spread/CDlgSSSettings.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 // a bill without a drawing behind it comes out as plain rows.
 #pragma once
 
-#include "host/AcTransaction.h"
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 
 // The bill being generated; owned by the bill generator, opaque to list-output receivers.
 class Tvx_Bill;

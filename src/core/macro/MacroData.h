@@ -4,11 +4,11 @@
 #pragma once
 
 #include "core/AcArray.h"
-#include "host/AcDbObjectId.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "core/macro/MacroTabData.h"
+#include "host/AcDbObjectId.h"
 
 class MacroData {
   public:

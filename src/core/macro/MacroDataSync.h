@@ -2,10 +2,10 @@
 // record of a placed macro, and writing a tab back into the modules of its group.
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/Tvx_DbMacro.h"
+#include "host/ErrorStatus.h"
 
 // Fills `data` for one placed macro: one tab per module group (kind 1 for bolt modules, 2 for
 // profile modules, else 0) with the first module of the group as its source. Fails, leaving

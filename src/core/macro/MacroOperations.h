@@ -8,9 +8,6 @@
 #include <vector>
 
 #include "core/AcArray.h"
-#include "host/AcDbObjectId.h"
-#include "host/AcTransaction.h"
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "core/macro/MacroTabData.h"
@@ -18,6 +15,9 @@
 #include "core/macro/Tvx_DbMacro.h"
 #include "core/macro/Tvx_Macro.h"
 #include "core/macro/Tvx_Module.h"
+#include "host/AcDbObjectId.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 
 // --- Modules -------------------------------------------------------------------------------
 // Names of the modules whose group key (group name, else own name) equals `group` ignoring

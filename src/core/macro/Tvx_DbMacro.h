@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "core/AcArray.h"
-#include "host/AcDbObjectId.h"
 #include "core/macro/Tvx_Macro.h"
+#include "host/AcDbObjectId.h"
 
 class Tvx_DbMacro {
   public:

@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "host/AcDbObjectId.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/macro/Tvx_DbMacro.h"
 #include "core/macro/Tvx_GeneralVariables.h"
 #include "core/macro/Tvx_MacroParts.h"
+#include "host/AcDbObjectId.h"
 
 class Tvx_Drawing {
   public:

@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
-#include "host/AcDbObjectId.h"
 #include "core/Tvx_String.h"
 #include "core/macro/OvCutOffsetType.h"
+#include "host/AcDbObjectId.h"
 
 // A dialog (constraint) variable of a module. Variables of one flex-fix group share a chain of
 // dimensions: exactly one of them is flexible (it takes up the rest), the others are fixed.

@@ -7,9 +7,9 @@
 // text form below.
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 
 // The full name of the section called `name`.
 Acad::ErrorStatus getSectionName(const Tvx_String& name, Tvx_String& sectionName);

@@ -15,10 +15,10 @@
 #include <string>
 #include <unordered_map>
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 
 // One registered profile type.
 struct Tvx_SectionTable {

@@ -9,28 +9,14 @@
 
 namespace ovgrid::formula {
 
-// Upper case for comparisons that ignore case (ASCII and Latin-1 letters).
-wchar_t foldCase(wchar_t c);
-bool equalsNoCase(std::wstring_view a, std::wstring_view b);
-// <0, 0 or >0 as a sorts before, with or after b, ignoring case.
+// <0, 0 or >0 as a sorts before, with or after b, ignoring case (base/CaseFolding.h).
 int compareNoCase(std::wstring_view a, std::wstring_view b);
 
-// A text that holds one number as typed into a cell: blanks around it, a sign, a fraction,
-// an exponent and a trailing percent sign are accepted. The decimal point is always ".".
-bool parseNumberText(std::wstring_view text, double& out);
-
-// A number as the spreadsheet writes it in general format: up to 15 significant digits,
-// no trailing zeros, exponent form for very large and very small magnitudes.
-std::wstring formatNumber(double x);
-
-// x rounded to 15 significant digits, the precision a spreadsheet works with; hides the
-// binary noise of results such as 0.1 * 3 before rounding functions look at them.
-double toSignificant(double x);
-
-// Conversions as an operator applies them; false with `error` set when they fail.
+// Conversions as an operator applies them; false with `error` set when they fail. A text
+// operand is a number when it reads as one, a trailing "%" included (base/NumberText.h).
 bool toNumber(const Value& v, double& out, ErrorCode& error);
 bool toBool(const Value& v, bool& out, ErrorCode& error);
-// The text of a value that is not an error (empty gives "", booleans TRUE/FALSE).
+// The text of a value (empty gives "", booleans TRUE/FALSE, numbers formulaNumberText).
 void appendText(const Value& v, std::wstring& out);
 std::wstring toText(const Value& v);
 

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "base/ColumnLetters.h"
+#include "base/NumberText.h"
 #include "grid/formula/Bytecode.h"
-#include "grid/formula/Coerce.h"
 #include "grid/formula/FunctionLibrary.h"
 #include "grid/formula/Lexer.h"
 
@@ -65,7 +66,7 @@ std::wstring pointText(const RefPoint& p, RefStyle style, int col, int row) {
         if (p.colAbs) {
             out += L'$';
         }
-        out += formula::columnLetters(p.col);
+        out += ovbase::columnLetters(p.col);
         if (p.rowAbs) {
             out += L'$';
         }
@@ -117,7 +118,7 @@ std::wstring CompiledFormula::toText(RefStyle style, int col, int row) const {
     for (const Instr& instr : impl_->code) {
         switch (instr.op) {
             case Op::Number:
-                stack.push_back(formula::formatNumber(impl_->numbers[instr.a]));
+                stack.push_back(ovbase::formulaNumberText(impl_->numbers[instr.a]));
                 break;
             case Op::Text:
                 stack.push_back(quoted(impl_->texts[instr.a]));

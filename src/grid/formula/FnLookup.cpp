@@ -6,6 +6,7 @@
 // first that does. Exact matching ignores case and honours wildcards in a looked-for text.
 #include <cmath>
 
+#include "base/CaseFolding.h"
 #include "grid/formula/Coerce.h"
 #include "grid/formula/FunctionLibrary.h"
 #include "grid/formula/RangeWalk.h"
@@ -72,7 +73,7 @@ bool exactMatch(const Value& wanted, const Value& candidate) {
     }
     if (wanted.isText()) {
         return hasWildcards(wanted.text) ? wildcardMatch(wanted.text, candidate.text)
-                                         : equalsNoCase(wanted.text, candidate.text);
+                                         : ovbase::equalsIgnoringCase(wanted.text, candidate.text);
     }
     return compareValues(wanted, candidate) == 0;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/NumberText.h"
 #include "grid/formula/Coerce.h"
 #include "grid/formula/FunctionLibrary.h"
 
@@ -51,7 +52,7 @@ double roundDigits(double x, double digitsArg, RoundMode mode) {
         return x;  // more digits than a double holds: nothing to round
     }
     if (nearRoundingBoundary(y, mode)) {
-        y = toSignificant(y);
+        y = ovbase::roundToSignificantDigits(y);
     }
     double r = mode == RoundMode::Nearest        ? std::round(y)
                : mode == RoundMode::AwayFromZero ? (y < 0 ? std::floor(y) : std::ceil(y))
@@ -161,7 +162,7 @@ double radians(double x) {
 
 // EVEN and ODD round away from zero to the next even or odd integer.
 double toParity(double x, bool even) {
-    double v = std::ceil(toSignificant(std::fabs(x)));
+    double v = std::ceil(ovbase::roundToSignificantDigits(std::fabs(x)));
     bool isEven = std::fmod(v, 2.0) == 0.0;
     if (isEven != even) {
         v += 1.0;
@@ -197,7 +198,7 @@ Operand fnCeilingFloor(CallFrame& f) {
     if (step == 0.0) {
         return Up ? num(0.0) : err(ErrorCode::Div0);
     }
-    double q = toSignificant(x / step);
+    double q = ovbase::roundToSignificantDigits(x / step);
     return num((Up ? std::ceil(q) : std::floor(q)) * step);
 }
 

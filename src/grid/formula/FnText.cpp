@@ -1,9 +1,10 @@
 // FnText.cpp - text functions. Positions count from 1; CHAR and CODE use the Windows-1252
 // character set for codes 128 to 255, as the spreadsheets on Windows do.
 #include <cmath>
-#include <cstdio>
-#include <vector>
+#include <string>
 
+#include "base/CaseFolding.h"
+#include "base/NumberText.h"
 #include "grid/formula/Coerce.h"
 #include "grid/formula/FunctionLibrary.h"
 #include "grid/formula/Wildcard.h"
@@ -86,16 +87,6 @@ Operand fnLen(CallFrame& f) {
     return Operand::number(double(s.size()));
 }
 
-wchar_t lowerCase(wchar_t c) {
-    if (c >= L'A' && c <= L'Z') {
-        return wchar_t(c + 32);
-    }
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-        return wchar_t(c + 32);
-    }
-    return c;
-}
-
 bool isLetter(wchar_t c) {
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
            (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7) || c > 0xFF;
@@ -123,7 +114,7 @@ Operand fnProper(CallFrame& f) {
     bool afterLetter = false;
     for (wchar_t& c : s) {
         if (isLetter(c)) {
-            c = afterLetter ? lowerCase(c) : foldCase(c);
+            c = afterLetter ? ovbase::toLowerChar(c) : ovbase::toUpperChar(c);
             afterLetter = true;
         } else {
             afterLetter = false;
@@ -176,9 +167,10 @@ Operand fnValue(CallFrame& f) {
     if (v.isNumber() || v.isEmpty()) {
         return Operand::number(v.isNumber() ? v.number : 0.0);
     }
-    double x = 0.0;
-    if (v.isText() && parseNumberText(v.text, x)) {
-        return Operand::number(x);
+    if (v.isText()) {
+        if (auto x = ovbase::parseNumberText(v.text, ovbase::PercentSign::Accepted)) {
+            return Operand::number(*x);
+        }
     }
     return valueError();
 }
@@ -336,28 +328,23 @@ Operand fnFixed(CallFrame& f) {
         decimals = -308.0;
     }
     double scale = std::pow(10.0, std::fabs(decimals));
-    double y = toSignificant(decimals >= 0 ? x * scale : x / scale);
+    double y = ovbase::roundToSignificantDigits(decimals >= 0 ? x * scale : x / scale);
     double rounded =
         std::isfinite(y) ? (decimals >= 0 ? std::round(y) / scale : std::round(y) * scale) : x;
     int places = decimals > 0 ? int(decimals) : 0;
-    std::vector<char> buffer(512);
-    int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", places, std::fabs(rounded));
-    if (length < 0 || std::size_t(length) >= buffer.size()) {
-        return valueError();
-    }
-    std::string digits(buffer.data(), std::size_t(length));
-    std::size_t point = digits.find('.');
-    std::string integerPart = digits.substr(0, point);
-    std::string fraction = point == std::string::npos ? "" : digits.substr(point);
-    std::string grouped;
+    // Locale-independent: "%.*f" would write a decimal comma under a German locale.
+    const std::wstring digits = ovbase::fixedNumberText(std::fabs(rounded), places);
+    const std::size_t point = digits.find(L'.');
+    const std::wstring integerPart = digits.substr(0, point);
+    const std::wstring fraction = point == std::wstring::npos ? L"" : digits.substr(point);
+    std::wstring grouped = rounded < 0 ? L"-" : L"";
     for (std::size_t i = 0; i < integerPart.size(); ++i) {
         if (!noCommas && i > 0 && (integerPart.size() - i) % 3 == 0) {
-            grouped += ',';
+            grouped += L',';
         }
         grouped += integerPart[i];
     }
-    std::string result = (rounded < 0 ? "-" : "") + grouped + fraction;
-    return text(std::wstring(result.begin(), result.end()));
+    return text(grouped + fraction);
 }
 
 constexpr BuiltinFunction kText[] = {
@@ -366,8 +353,8 @@ constexpr BuiltinFunction kText[] = {
     {L"RIGHT", 1, 2, fnLeftRight<false>},
     {L"MID", 3, 3, fnMid},
     {L"LEN", 1, 1, fnLen},
-    {L"UPPER", 1, 1, fnMapCase<foldCase>},
-    {L"LOWER", 1, 1, fnMapCase<lowerCase>},
+    {L"UPPER", 1, 1, fnMapCase<ovbase::toUpperChar>},
+    {L"LOWER", 1, 1, fnMapCase<ovbase::toLowerChar>},
     {L"PROPER", 1, 1, fnProper},
     {L"TRIM", 1, 1, fnTrim},
     {L"CLEAN", 1, 1, fnClean},

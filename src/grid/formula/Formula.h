@@ -29,7 +29,7 @@ struct CellRange {
 
 // What a formula needs from the grid while it is evaluated.
 class EvalContext {
-public:
+  public:
     virtual ~EvalContext() = default;
     // The value of a cell; the grid may compute a stale formula cell first. A cell that is
     // part of a circular chain answers an error value.
@@ -41,7 +41,7 @@ public:
 };
 
 class CompiledFormula {
-public:
+  public:
     CompiledFormula();
     ~CompiledFormula();
     CompiledFormula(const CompiledFormula&);
@@ -53,9 +53,8 @@ public:
     // function names compile (they are looked up when evaluated and give #NAME? when
     // missing). Returns nothing and fills `error` for a syntax error, an oversized formula
     // or nesting deeper than the engine allows.
-    static std::optional<CompiledFormula> compile(std::wstring_view text, RefStyle style,
-                                                  int col, int row,
-                                                  std::wstring* error = nullptr);
+    static std::optional<CompiledFormula> compile(std::wstring_view text, RefStyle style, int col,
+                                                  int row, std::wstring* error = nullptr);
 
     // The formula text (without "=") as it reads from cell (col, row) in `style`.
     std::wstring toText(RefStyle style, int col, int row) const;
@@ -80,9 +79,8 @@ public:
 
     struct Impl;
 
-private:
-    friend Value evaluate(const CompiledFormula& formula, EvalContext& context, int col,
-                          int row);
+  private:
+    friend Value evaluate(const CompiledFormula& formula, EvalContext& context, int col, int row);
 
     std::unique_ptr<Impl> impl_;
 };

@@ -2,10 +2,11 @@
 // operators and punctuation.
 #include "grid/formula/Lexer.h"
 
-#include <charconv>
 #include <cmath>
 
-#include "grid/formula/Coerce.h"
+#include "base/CaseFolding.h"
+#include "base/ColumnLetters.h"
+#include "base/NumberText.h"
 
 namespace ovgrid::formula {
 
@@ -25,16 +26,6 @@ bool isNameStart(wchar_t c) {
 }
 bool isNameChar(wchar_t c) {
     return isNameStart(c) || isDigit(c) || c == L'.';
-}
-
-std::wstring columnLetters(int col) {
-    std::wstring letters;
-    while (col > 0) {
-        int digit = (col - 1) % 26;
-        letters.insert(letters.begin(), wchar_t(L'A' + digit));
-        col = (col - 1) / 26;
-    }
-    return letters;
 }
 
 bool Lexer::continuesName(std::size_t at) const {
@@ -123,38 +114,18 @@ Token Lexer::next() {
 }
 
 bool Lexer::lexNumber(Token& token) {
-    std::size_t start = pos_;
-    std::size_t i = pos_;
-    while (i < text_.size() && isDigit(text_[i])) {
-        ++i;
-    }
-    if (i < text_.size() && text_[i] == L'.') {
-        ++i;
-        while (i < text_.size() && isDigit(text_[i])) {
-            ++i;
-        }
-    }
-    if (i < text_.size() && (text_[i] == L'e' || text_[i] == L'E')) {
-        std::size_t j = i + 1;
-        if (j < text_.size() && (text_[j] == L'+' || text_[j] == L'-')) {
-            ++j;
-        }
-        if (j >= text_.size() || !isDigit(text_[j])) {
-            return false;
-        }
-        while (j < text_.size() && isDigit(text_[j])) {
-            ++j;
-        }
-        i = j;
-    }
-    // "2A" or "1.2.3" are no numbers.
-    if (i < text_.size() && (isNameChar(text_[i]) || text_[i] == L'$')) {
+    const std::size_t length = ovbase::numberTextLength(text_.substr(pos_));
+    const std::size_t end = pos_ + length;
+    // "2A", "1E" or "1.2.3" are no numbers.
+    if (length == 0 || (end < text_.size() && (isNameChar(text_[end]) || text_[end] == L'$'))) {
         return false;
     }
-    if (!parseNumberText(text_.substr(start, i - start), token.number)) {
-        return false;
+    auto number = ovbase::parseNumberText(text_.substr(pos_, length));
+    if (!number) {
+        return false;  // beyond the range of a double
     }
-    pos_ = i;
+    token.number = *number;
+    pos_ = end;
     token.kind = TokenKind::Number;
     return true;
 }
@@ -186,7 +157,7 @@ bool Lexer::lexError(Token& token) {
     for (ErrorCode code : kCodes) {
         std::wstring_view name = errorText(code);
         if (text_.size() - pos_ >= name.size() &&
-            equalsNoCase(text_.substr(pos_, name.size()), name)) {
+            ovbase::equalsIgnoringCase(text_.substr(pos_, name.size()), name)) {
             pos_ += name.size();
             token.kind = TokenKind::Error;
             token.error = code;
@@ -203,16 +174,12 @@ bool Lexer::lexA1Ref(Token& token) {
         ref.colAbs = true;
         ++i;
     }
-    int col = 0;
-    int letters = 0;
-    while (i < text_.size() && isAsciiLetter(text_[i]) && letters < 4) {
-        col = col * 26 + (foldCase(text_[i]) - L'A' + 1);
-        ++letters;
-        ++i;
-    }
+    const std::size_t letters = ovbase::columnLettersLength(text_.substr(i));
     if (letters == 0 || letters > 3) {
         return false;
     }
+    const int col = ovbase::columnNumber(text_.substr(i, letters));
+    i += letters;
     if (i < text_.size() && text_[i] == L'$') {
         ref.rowAbs = true;
         ++i;
@@ -243,7 +210,7 @@ bool Lexer::lexR1C1Ref(Token& token) {
     // One part: "R" or "C" followed by nothing (this row), n (absolute) or [n] (relative).
     auto part = [&](wchar_t letter, int base, int max, int& value, bool& absolute, bool& present) {
         present = false;
-        if (i >= text_.size() || foldCase(text_[i]) != letter) {
+        if (i >= text_.size() || ovbase::toUpperChar(text_[i]) != letter) {
             return true;
         }
         present = true;
@@ -322,9 +289,10 @@ bool Lexer::lexName(Token& token) {
         token.kind = TokenKind::Function;
         return true;
     }
-    if (equalsNoCase(token.text, L"TRUE") || equalsNoCase(token.text, L"FALSE")) {
+    if (ovbase::equalsIgnoringCase(token.text, L"TRUE") ||
+        ovbase::equalsIgnoringCase(token.text, L"FALSE")) {
         token.kind = TokenKind::Bool;
-        token.boolean = equalsNoCase(token.text, L"TRUE");
+        token.boolean = ovbase::equalsIgnoringCase(token.text, L"TRUE");
         return true;
     }
     token.kind = TokenKind::Name;

@@ -66,8 +66,6 @@ class Lexer {
     std::size_t pos_ = 0;
 };
 
-// "A", "B", ..., "Z", "AA", ... for a 1-based column.
-std::wstring columnLetters(int col);
 bool isNameStart(wchar_t c);
 bool isNameChar(wchar_t c);
 

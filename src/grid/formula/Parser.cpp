@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "grid/formula/Coerce.h"
+#include "base/CaseFolding.h"
 #include "grid/formula/FunctionLibrary.h"
 #include "grid/formula/Lexer.h"
 
@@ -232,10 +232,8 @@ class Parser {
     }
 
     bool parseCall() {
-        std::wstring name = std::move(token_.text);
-        for (wchar_t& c : name) {
-            c = foldCase(c);
-        }
+        // Registered functions are stored under the same case (Grid::addCustomFunctionExt).
+        std::wstring name = ovbase::toUpper(token_.text);
         advance();
         if (!enter()) {
             return false;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "grid/formula/Coerce.h"
+#include "base/CaseFolding.h"
 
 namespace ovgrid::formula {
 
@@ -28,7 +28,7 @@ std::vector<Piece> piecesOf(std::wstring_view pattern) {
         } else if (c == L'*') {
             pieces.push_back({c, Piece::Kind::Many});
         } else {
-            pieces.push_back({foldCase(c), Piece::Kind::Literal});
+            pieces.push_back({ovbase::toUpperChar(c), Piece::Kind::Literal});
         }
     }
     return pieces;
@@ -54,7 +54,8 @@ std::vector<long> earliestStarts(const std::vector<Piece>& pieces, std::wstring_
                     next[j] = j > 0 ? starts[j - 1] : kNone;
                     break;
                 case Piece::Kind::Literal:
-                    next[j] = j > 0 && foldCase(text[j - 1]) == piece.c ? starts[j - 1] : kNone;
+                    next[j] = j > 0 && ovbase::toUpperChar(text[j - 1]) == piece.c ? starts[j - 1]
+                                                                                   : kNone;
                     break;
             }
         }

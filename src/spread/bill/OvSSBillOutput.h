@@ -10,12 +10,12 @@
 
 #include <memory>
 
-#include "host/AcTransaction.h"
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "core/listoutput/Tvx_ListOutputCallback.h"
+#include "host/AcTransaction.h"
+#include "host/ErrorStatus.h"
 
 class DlgSSAsTool;
 class Tvx_Spread;

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "base/Utf8.h"
 #include "core/AtomicFile.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 #include "spread/TSpread.h"
 #include "spread/sheetfiles/SettingsFolder.h"
 
@@ -87,7 +87,7 @@ bool OvSSSettings::load(const Tvx_String& settingsName) {
         return false;
     }
     OvSettingsStore store;
-    if (!store.decode(Tvx_String(ovcore::fromWindows1252(bytes)))) {
+    if (!store.decode(Tvx_String(ovbase::fromWindows1252(bytes)))) {
         return false;
     }
     setDefaults();

@@ -1,26 +1,12 @@
 // OvSettingsStore.cpp - typed entries, their text form and its parser.
 #include "spread/sheetfiles/OvSettingsStore.h"
 
-#include <charconv>
 #include <climits>
-#include <cwchar>
-#include <cwctype>
+
+#include "base/CaseFolding.h"
+#include "base/NumberText.h"
 
 namespace {
-
-wchar_t upperChar(wchar_t ch) {
-    return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
-}
-
-// "%.2f" without depending on the process locale.
-Tvx_String twoDecimals(double value) {
-    char buffer[400];
-    auto done = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    if (done.ec != std::errc()) {
-        return L"0.00";
-    }
-    return Tvx_String::fromUtf8(std::string_view(buffer, std::size_t(done.ptr - buffer)));
-}
 
 long toLong(const Tvx_String& text) {
     const double value = text.toDouble();
@@ -37,15 +23,7 @@ Tvx_String indexedName(const Tvx_String& name, int index) {
 }  // namespace
 
 bool OvSettingsStore::sameName(const Tvx_String& a, const Tvx_String& b) {
-    if (a.length() != b.length()) {
-        return false;
-    }
-    for (int i = 0; i < a.length(); ++i) {
-        if (upperChar(a.getAt(i)) != upperChar(b.getAt(i))) {
-            return false;
-        }
-    }
-    return true;
+    return ovbase::equalsIgnoringCase(a.wstr(), b.wstr());
 }
 
 int OvSettingsStore::indexOf(const Tvx_String& name) const {
@@ -175,7 +153,7 @@ bool OvSettingsStore::remove(const Tvx_String& name) {
 Tvx_String OvSettingsStore::valueText(const Entry& entry) {
     switch (entry.type) {
         case kDouble:
-            return twoDecimals(entry.doubleValue);
+            return ovbase::fixedNumberText(entry.doubleValue, 2);  // "%.2f", whatever the locale
         case kInt:
             return Tvx_String::fromInt(entry.intValue);
         case kLong:

@@ -1,12 +1,12 @@
 // CalcCommands.cpp - `ovss calc` in list mode and in macro mode.
 #include "standards/calc/CalcCommands.h"
 
-#include "host/AcTransaction.h"
 #include "core/Paths.h"
 #include "core/TextFile.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroDataSync.h"
 #include "core/macro/Tvx_Drawing.h"
+#include "host/AcTransaction.h"
 #include "spread/HeadlessGridHost.h"
 #include "spread/Tvx_Spread.h"
 #include "standards/calc/CalcCommandSupport.h"

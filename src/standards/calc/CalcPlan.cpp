@@ -12,7 +12,7 @@ namespace {
 std::wstring foldedName(const std::wstring& name) {
     std::wstring out(name);
     for (wchar_t& ch : out) {
-        ch = ovcore::toLowerChar(ch);
+        ch = ovbase::toLowerChar(ch);
     }
     return out;
 }

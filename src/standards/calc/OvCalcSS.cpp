@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/Tvx_Timer.h"
-#include "standards/pool/ModuleTimers.h"
 #include "grid/CellStore.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/SheetCache.h"
 #include "standards/calc/StandardsPaths.h"
 #include "standards/calc/WholeWordReplace.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
+#include "standards/pool/ModuleTimers.h"
 
 void OvCalcSS::preparationKey(const Tvx_StringArray& names, const Tvx_StringArray& values,
                               Tvx_StringArray& keyNames, Tvx_StringArray& keyValues) {

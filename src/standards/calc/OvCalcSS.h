@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 #include "spread/Tvx_Spread.h"
 #include "standards/calc/CalcPlan.h"
 #include "standards/variables/OvVarCells.h"

@@ -5,13 +5,13 @@
 #include "base/CaseFolding.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
-#include "standards/pool/ModuleTimers.h"
 #include "grid/Value.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/CallChildCall.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/WholeWordReplace.h"
+#include "standards/pool/ModuleTimers.h"
 
 Acad::ErrorStatus OvCalcSS::calcCell(int col, int row) {
     if (prepared_ != nullptr) {
@@ -165,7 +165,7 @@ bool OvCalcSS::findVarCellIgnoringCase(const Tvx_String& name, int& index) const
     }
     std::wstring folded(name.wstr());
     for (wchar_t& ch : folded) {
-        ch = ovcore::toLowerChar(ch);
+        ch = ovbase::toLowerChar(ch);
     }
     const auto found = lookup_->foldedNameIndex.find(folded);
     if (found == lookup_->foldedNameIndex.end()) {

@@ -2,9 +2,9 @@
 // Output values go back into it. Binding is by position, not by name: the sheet's Input and
 // Output variables take the list's entries in order, Local variables are skipped.
 #include "core/Tvx_Timer.h"
-#include "standards/pool/ModuleTimers.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
+#include "standards/pool/ModuleTimers.h"
 
 Acad::ErrorStatus OvCalcSS::calcListMode(OvDlgStandardsData& data) {
     {

@@ -2,11 +2,11 @@
 // the Calc area evaluated row by row, each row left to right.
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
-#include "standards/pool/ModuleTimers.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/functions/CustomFunctions.h"
+#include "standards/pool/ModuleTimers.h"
 #include "standards/variables/SSAreas.h"
 
 Acad::ErrorStatus OvCalcSS::mainCalculation() {

@@ -4,10 +4,10 @@
 
 #include "core/HostServices.h"
 #include "core/OvTempResourceOverride.h"
-#include "standards/pool/OvSSDlgsMgr.h"
 #include "standards/CDlgSSStandards.h"
 #include "standards/calc/StandardsPaths.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 
 bool StartDlgStandardsSS(OvDlgStandardsData& data) {
     OvTempResourceOverride resources(OvTempResourceOverride::ActivateNow{});

@@ -1,15 +1,20 @@
 // UnknownNames.cpp - finding the words of a formula that name nothing.
 #include "standards/calc/UnknownNames.h"
 
-#include <cwctype>
+#include "base/ColumnLetters.h"
 
 namespace {
 
+// The formula lexer's rules (grid/formula/Lexer.cpp), independent of the process locale: any
+// character beyond ASCII may be part of a name.
+bool isDigit(wchar_t ch) {
+    return ch >= L'0' && ch <= L'9';
+}
 bool isNameStart(wchar_t ch) {
-    return std::iswalpha(static_cast<wint_t>(ch)) != 0 || ch == L'_';
+    return (ch >= L'a' && ch <= L'z') || (ch >= L'A' && ch <= L'Z') || ch == L'_' || ch >= 0x80;
 }
 bool isNameChar(wchar_t ch) {
-    return isNameStart(ch) || std::iswdigit(static_cast<wint_t>(ch)) != 0 || ch == L'.';
+    return isNameStart(ch) || isDigit(ch) || ch == L'.';
 }
 
 // A1 reference with optional "$": letters then digits.
@@ -18,18 +23,16 @@ bool isCellReference(const std::wstring& word) {
     if (i < word.size() && word[i] == L'$') {
         ++i;
     }
-    const std::size_t lettersStart = i;
-    while (i < word.size() && std::iswalpha(static_cast<wint_t>(word[i]))) {
-        ++i;
-    }
-    if (i == lettersStart || i - lettersStart > 3) {
+    const std::size_t letters = ovbase::columnLettersLength(std::wstring_view(word).substr(i));
+    if (letters == 0 || letters > 3) {
         return false;
     }
+    i += letters;
     if (i < word.size() && word[i] == L'$') {
         ++i;
     }
     const std::size_t digitsStart = i;
-    while (i < word.size() && std::iswdigit(static_cast<wint_t>(word[i]))) {
+    while (i < word.size() && isDigit(word[i])) {
         ++i;
     }
     return i > digitsStart && i == word.size();
@@ -53,7 +56,7 @@ Tvx_StringArray unknownNames(const Tvx_String& formula) {
             continue;
         }
         const bool startsWord = isNameStart(s[i]) || (s[i] == L'$' && i + 1 < s.size());
-        if (!startsWord || (i > 0 && std::iswdigit(static_cast<wint_t>(s[i - 1])))) {
+        if (!startsWord || (i > 0 && isDigit(s[i - 1]))) {
             ++i;
             continue;
         }

@@ -1,10 +1,10 @@
 // LookupTable.cpp - reading tab-separated lookup tables.
 #include "standards/functions/LookupTable.h"
 
+#include "base/Utf8.h"
 #include "core/KeptFiles.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
-#include "base/Utf8.h"
 
 namespace ovfunctions {
 
@@ -28,7 +28,7 @@ std::shared_ptr<const LookupRows> readLookupTable(const Tvx_String& path) {
     });
     return tables.get(path, [](const std::string& bytes) {
         return std::make_shared<const LookupRows>(
-            parseLookupLines(splitLines(Tvx_String(ovcore::decodeTextFile(bytes)))));
+            parseLookupLines(splitLines(Tvx_String(ovbase::decodeTextFile(bytes)))));
     });
 }
 

@@ -1,10 +1,10 @@
 // StandardSizesFile.cpp - reading standard-sizes files.
 #include "standards/functions/StandardSizesFile.h"
 
+#include "base/Utf8.h"
 #include "core/KeptFiles.h"
 #include "core/TextFile.h"
 #include "core/Tvx_StringArray.h"
-#include "base/Utf8.h"
 
 namespace ovfunctions {
 
@@ -56,7 +56,7 @@ Tvx_Array<StandardSize> readStandardSizes(const Tvx_String& path) {
         });
     const auto sizes = files.get(path, [](const std::string& bytes) {
         auto parsed = std::make_shared<Tvx_Array<StandardSize>>();
-        for (const Tvx_String& line : splitLines(Tvx_String(ovcore::decodeTextFile(bytes)))) {
+        for (const Tvx_String& line : splitLines(Tvx_String(ovbase::decodeTextFile(bytes)))) {
             StandardSize size;
             if (parseStandardSize(removeSizeComments(line), size)) {
                 parsed->append(size);

@@ -5,9 +5,9 @@
 // value unchanged.
 #pragma once
 
+#include "core/Tvx_String.h"
 #include "host/AcTransaction.h"
 #include "host/ErrorStatus.h"
-#include "core/Tvx_String.h"
 
 class MacroData;
 class MacroTabData;

@@ -14,9 +14,9 @@
 // The object is the part of the name before its last ".".
 #pragma once
 
+#include "core/Tvx_String.h"
 #include "host/AcTransaction.h"
 #include "host/ErrorStatus.h"
-#include "core/Tvx_String.h"
 #include "standards/OvValueType.h"
 
 class MacroData;

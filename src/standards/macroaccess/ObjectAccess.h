@@ -3,9 +3,9 @@
 // the object's module group. These are the object-list operations of a mapping.
 #pragma once
 
+#include "core/Tvx_String.h"
 #include "host/AcTransaction.h"
 #include "host/ErrorStatus.h"
-#include "core/Tvx_String.h"
 
 class MacroData;
 class OvObjectMap;

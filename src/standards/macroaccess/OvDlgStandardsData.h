@@ -4,9 +4,9 @@
 // mode, the result in macro mode). The pointers belong to the caller; copies share them.
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 #include "standards/variables/OvVarCells.h"
 
 class Tvx_DbMacro;

@@ -4,9 +4,9 @@
 // Its mapping text is module + "•" + kind keyword + " " + object name ("Plate•Distance Gap").
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 #include "standards/mapping/OvMapKind.h"
 
 // Separates module and kind in a mapping text.

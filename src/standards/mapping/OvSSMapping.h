@@ -6,10 +6,10 @@
 //   key=ssVarƒmodule•Kind objName¿ssVarƒmodule•Kind objName...
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "host/ErrorStatus.h"
 #include "standards/mapping/OvObjectMap.h"
 
 class OvDlgStandardsData;

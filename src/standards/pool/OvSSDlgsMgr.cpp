@@ -6,7 +6,9 @@
 #include "host/HostWindow.h"
 #include "standards/CDlgSSStandards.h"
 
-OvSSDlgsMgr::~OvSSDlgsMgr() { destroyAll(); }
+OvSSDlgsMgr::~OvSSDlgsMgr() {
+    destroyAll();
+}
 
 bool OvSSDlgsMgr::isInUse(int index) const {
     return index >= 0 && index < static_cast<int>(inUse_.size()) && inUse_[index];

@@ -12,7 +12,7 @@
 class CDlgSSStandards;
 
 class OvSSDlgsMgr {
-public:
+  public:
     OvSSDlgsMgr() = default;
     // Copies share the dialogs (pointers and flags are copied, not the dialogs). A dialog
     // is deleted when the last pool that holds it lets it go, so destroying a copy and its
@@ -37,7 +37,7 @@ public:
     using Factory = std::function<CDlgSSStandards*()>;
     void setFactory(Factory factory) { factory_ = std::move(factory); }
 
-private:
+  private:
     Acad::ErrorStatus destroyDlg(const int& index);
     CDlgSSStandards* createDialog() const;
 

@@ -3,8 +3,8 @@
 // the value cell: writing a value replaces the declaration in the grid.
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_String.h"
+#include "host/ErrorStatus.h"
 #include "standards/OvValueType.h"
 #include "standards/variables/OvCellType.h"
 

@@ -4,9 +4,9 @@
 // matters.
 #pragma once
 
-#include "host/ErrorStatus.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
+#include "host/ErrorStatus.h"
 #include "standards/mapping/OvSSMapping.h"
 #include "standards/variables/OvVarCell.h"
 

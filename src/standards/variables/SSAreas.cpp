@@ -45,7 +45,7 @@ bool findAreaHeader(const Tvx_Spread& spread, const Tvx_String& word, int& col, 
             return false;
         }
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (ovcore::toLowerChar(text[i]) != ovcore::toLowerChar(wanted[i])) {
+            if (ovbase::toLowerChar(text[i]) != ovbase::toLowerChar(wanted[i])) {
                 return false;
             }
         }

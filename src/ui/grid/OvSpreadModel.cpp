@@ -3,6 +3,7 @@
 
 #include <QBrush>
 
+#include "base/ColumnLetters.h"
 #include "spread/Tvx_Spread.h"
 #include "ui/grid/GridLook.h"
 
@@ -34,11 +35,7 @@ bool isTypedIn(int type) {
 }  // namespace
 
 QString defaultColumnHeader(int col) {
-    QString name;
-    for (int n = col; n > 0; n = (n - 1) / 26) {
-        name.prepend(QChar(u'A' + (n - 1) % 26));
-    }
-    return name;
+    return QString::fromStdWString(ovbase::columnLetters(col));
 }
 
 OvSpreadModel::OvSpreadModel(Tvx_Spread* spread, QObject* parent)

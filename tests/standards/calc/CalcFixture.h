@@ -11,12 +11,12 @@
 
 #include "core/HostServices.h"
 #include "core/MessageService.h"
-#include "standards/pool/OvSSDlgsMgr.h"
 #include "grid/Grid.h"
 #include "grid/GridCsv.h"
 #include "standards/StandardsFixture.h"
 #include "standards/calc/StartDlgStandardsSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
+#include "standards/pool/OvSSDlgsMgr.h"
 
 class CalcTest : public StandardsLibrary {
   protected:

@@ -2,8 +2,8 @@
 // whole-word replacement, general variables, duplicates, failing equations with their
 // message, position binding of children and its failures, the nesting bound, the pool.
 #include "CalcFixture.h"
-#include "standards/pool/ModuleTimers.h"
 #include "standards/calc/CallChildCall.h"
+#include "standards/pool/ModuleTimers.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <sstream>
 
 #include "CalcFixture.h"
-#include "host/AcTransaction.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroDataSync.h"
 #include "core/macro/Tvx_Drawing.h"
+#include "host/AcTransaction.h"
 #include "standards/calc/CalcCommands.h"
 
 namespace {

@@ -14,13 +14,13 @@
 #include <QUndoStack>
 
 #include "DesignerTestSupport.h"
-#include "UiTestSupport.h"
 #include "core/FileSystem.h"
 #include "core/MessageService.h"
 #include "core/Texts.h"
 #include "designer/DesignerTemplates.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
 #include "ui/designer/CControlTracker.h"
 #include "ui/designer/CDlgDesigner.h"
 #include "ui/designer/DesignedPage.h"

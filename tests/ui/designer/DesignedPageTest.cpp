@@ -10,11 +10,11 @@
 #include <QPushButton>
 
 #include "DesignerTestSupport.h"
-#include "UiTestSupport.h"
 #include "core/Texts.h"
 #include "designer/DesignerTemplates.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
 #include "ui/designer/CDlgDesignedPreview.h"
 #include "ui/designer/DesignedPage.h"
 

@@ -7,15 +7,15 @@
 #include <QTableWidget>
 #include <fstream>
 
-#include "UiTestSupport.h"
 #include "core/FileSystem.h"
 #include "core/MessageService.h"
 #include "core/Paths.h"
 #include "core/TableFile.h"
-#include "ui/dialogs/CDlgCis2.h"
 #include "dialogs/SectionTranslation.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
+#include "ui/dialogs/CDlgCis2.h"
 #include "ui/dialogs/CDlgSectionTranslation.h"
 
 namespace {

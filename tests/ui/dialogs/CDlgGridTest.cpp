@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "UiTestSupport.h"
-#include "ui/dialogs/CDlgGrid.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
+#include "ui/dialogs/CDlgGrid.h"
 
 namespace {
 

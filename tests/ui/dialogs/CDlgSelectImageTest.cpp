@@ -2,12 +2,12 @@
 // translated names, OK refused without a selection, the remembered size, Cancel.
 #include <gtest/gtest.h>
 
-#include "UiTestSupport.h"
 #include "core/DlgSizeStore.h"
-#include "ui/dialogs/CDlgSelectImage.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
 #include "ui/controls/CImageListCtrl.h"
+#include "ui/dialogs/CDlgSelectImage.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <QLineEdit>
 
-#include "SpreadDialogSupport.h"
-#include "ui/UiTestSupport.h"
 #include "core/MessageService.h"
-#include "ui/grid/CDlgFindReplace.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
+#include "ui/grid/CDlgFindReplace.h"
 #include "ui/grid/GridViewFixture.h"
+#include "ui/spread/SpreadDialogSupport.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "SpreadDialogSupport.h"
-#include "ui/UiTestSupport.h"
 #include "core/Tvx_Settings.h"
-#include "ui/spread/CDlgGenVars.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
 #include "ui/grid/OvSpreadView.h"
 #include "ui/services/UiRecorder.h"
+#include "ui/spread/CDlgGenVars.h"
 
 namespace {
 

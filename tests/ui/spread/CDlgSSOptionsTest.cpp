@@ -5,9 +5,9 @@
 #include <QLineEdit>
 
 #include "SpreadDialogSupport.h"
+#include "ui/QtText.h"
 #include "ui/UiTestSupport.h"
 #include "ui/spread/CDlgSSOptions.h"
-#include "ui/QtText.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QComboBox>
 
 #include "SpreadDialogSupport.h"
+#include "ui/QtText.h"
 #include "ui/UiTestSupport.h"
 #include "ui/spread/CDlgSSSettings.h"
-#include "ui/QtText.h"
 
 namespace {
 

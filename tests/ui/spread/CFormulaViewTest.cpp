@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <filesystem>
 
-#include "ui/UiTestSupport.h"
 #include "core/HostServices.h"
 #include "core/Paths.h"
 #include "core/Tvx_Settings.h"
-#include "ui/spread/CFormulaView.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/UiTestSupport.h"
 #include "ui/grid/OvSpreadView.h"
+#include "ui/spread/CFormulaView.h"
 
 namespace {
 

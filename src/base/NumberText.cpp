@@ -1,0 +1,323 @@
+// NumberText.cpp - number/text conversions through std::to_chars and std::from_chars, which
+// ignore the process locale.
+#include "base/NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace ovbase {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr int kMaxFixedDecimals = 127;
+
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+// The white space the C library skips before a number.
+bool isWhiteSpace(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
+
+// The blanks a spreadsheet allows around a number; a line break makes a cell's text no number.
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+
+std::wstring widen(std::string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// --- formatting
+
+// A number rounded to 15 significant digits: the digits without trailing zeros, and the power
+// of ten of the first one (value = d.ddd x 10^exponent).
+struct Significant {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Significant parseScientific(std::string_view text) {
+    Significant s;
+    s.negative = text.front() == '-';
+    const std::size_t e = text.find('e');
+    for (char c : text.substr(s.negative ? 1 : 0, e - (s.negative ? 1 : 0))) {
+        if (c != '.') {
+            s.digits += c;
+        }
+    }
+    const char* first = text.data() + e + (text[e + 1] == '+' ? 2 : 1);
+    std::from_chars(first, text.data() + text.size(), s.exponent);
+    return s;
+}
+
+Significant significant(double value) {
+    char buffer[64];
+    auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    Significant s = parseScientific(std::string_view(buffer, std::size_t(written.ptr - buffer)));
+    // The shortest digits that read back as the value are, when there are at most fifteen of
+    // them, exactly its fifteen-digit rounding (half a unit of a double lies far below half a
+    // unit of the fifteenth digit); longer ones, and subnormals with their fewer bits, need the
+    // slower fixed-precision conversion.
+    if (s.digits.size() > std::size_t(kSignificantDigits) || !std::isnormal(value)) {
+        written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                std::chars_format::scientific, kSignificantDigits - 1);
+        s = parseScientific(std::string_view(buffer, std::size_t(written.ptr - buffer)));
+    }
+    while (s.digits.size() > 1 && s.digits.back() == '0') {
+        s.digits.pop_back();
+    }
+    return s;
+}
+
+struct Notation {
+    wchar_t exponentLetter;
+    int smallestPlainExponent;  // below it, and from 15 on, the exponent form is used
+};
+
+std::wstring writeSignificant(double value, Notation notation) {
+    if (!std::isfinite(value)) {
+        return L"#NUM!";
+    }
+    if (value == 0) {
+        return L"0";  // also for -0
+    }
+    const Significant s = significant(value);
+    const auto count = static_cast<int>(s.digits.size());
+    std::wstring out = s.negative ? L"-" : L"";
+    if (s.exponent < notation.smallestPlainExponent || s.exponent >= kSignificantDigits) {
+        out += static_cast<wchar_t>(s.digits[0]);
+        if (count > 1) {
+            out += L'.';
+            out += widen(std::string_view(s.digits).substr(1));
+        }
+        out += notation.exponentLetter;
+        out += s.exponent < 0 ? L'-' : L'+';
+        const int magnitude = std::abs(s.exponent);
+        if (magnitude < 10) {
+            out += L'0';
+        }
+        out += std::to_wstring(magnitude);
+    } else if (s.exponent < 0) {
+        out += L"0.";
+        out.append(static_cast<std::size_t>(-s.exponent - 1), L'0');
+        out += widen(s.digits);
+    } else if (count <= s.exponent + 1) {
+        out += widen(s.digits);
+        out.append(static_cast<std::size_t>(s.exponent + 1 - count), L'0');
+    } else {
+        out += widen(std::string_view(s.digits).substr(0, std::size_t(s.exponent) + 1));
+        out += L'.';
+        out += widen(std::string_view(s.digits).substr(std::size_t(s.exponent) + 1));
+    }
+    return out;
+}
+
+std::wstring specialValueText(double value) {
+    if (std::isnan(value)) {
+        return L"nan";
+    }
+    return value < 0 ? L"-inf" : L"inf";
+}
+
+// --- reading
+
+// Converts a text that numberTextLength accepted in full. from_chars takes no "+" sign.
+std::errc convert(std::wstring_view number, double& value) {
+    std::string ascii(number.begin(), number.end());  // the accepted characters are all ASCII
+    bool negative = false;
+    std::size_t offset = 0;
+    if (ascii[0] == '+' || ascii[0] == '-') {
+        negative = ascii[0] == '-';
+        offset = 1;
+    }
+    value = 0.0;
+    const auto result = std::from_chars(ascii.data() + offset, ascii.data() + ascii.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone: overflow or underflow, by the exponent's sign.
+        const auto ePos = ascii.find_first_of("eE");
+        const bool tiny = ePos != std::string::npos && ascii.find('-', ePos) != std::string::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    if (negative) {
+        value = -value;
+    }
+    return result.ec;
+}
+
+std::size_t skipWhiteSpace(std::wstring_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isWhiteSpace(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+}  // namespace
+
+std::wstring displayNumberText(double value) {
+    return writeSignificant(value, {L'e', -4});
+}
+
+std::wstring formulaNumberText(double value) {
+    return writeSignificant(value, {L'E', -5});
+}
+
+std::wstring fixedNumberText(double value, int decimals, bool keepZeros) {
+    if (!std::isfinite(value)) {
+        return specialValueText(value);
+    }
+    decimals = std::clamp(decimals, 0, kMaxFixedDecimals);
+    char buffer[512];  // 1e308 with 127 decimals needs 437 characters
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ptr);
+    if (!keepZeros && text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);  // "-0.00" is zero
+    }
+    return widen(text);
+}
+
+std::wstring exactNumberText(double value) {
+    if (!std::isfinite(value)) {
+        return specialValueText(value);
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return widen(std::string_view(buffer, std::size_t(result.ptr - buffer)));
+}
+
+double roundToSignificantDigits(double value) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return value;
+    }
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded);
+    return rounded;
+}
+
+std::size_t numberTextLength(std::wstring_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == L'.') {
+        std::size_t j = i + 1;
+        while (j < text.size() && isDigit(text[j])) {
+            ++j;
+        }
+        digits += j - i - 1;
+        if (digits > 0) {
+            i = j;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == L'+' || text[j] == L'-')) {
+            ++j;
+        }
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+std::optional<double> parseNumberText(std::wstring_view text, PercentSign percent) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    const bool percentSign =
+        percent == PercentSign::Accepted && !text.empty() && text.back() == L'%';
+    if (percentSign) {
+        text.remove_suffix(1);  // "12.5 %" is read like "12.5%"
+        while (!text.empty() && isBlank(text.back())) {
+            text.remove_suffix(1);
+        }
+    }
+    const std::size_t length = numberTextLength(text);
+    double value = 0.0;
+    if (length == 0 || length != text.size() || convert(text, value) != std::errc()) {
+        return std::nullopt;
+    }
+    return percentSign ? value / 100.0 : value;
+}
+
+double leadingNumber(std::wstring_view text) {
+    text.remove_prefix(skipWhiteSpace(text));
+    const std::size_t length = numberTextLength(text);
+    double value = 0.0;
+    if (length > 0) {
+        convert(text.substr(0, length), value);
+    }
+    return value;
+}
+
+int leadingInteger(std::wstring_view text) {
+    std::size_t i = skipWhiteSpace(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
+        negative = text[i] == L'-';
+        ++i;
+    }
+    long long value = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        // Saturates just beyond the int range and keeps scanning the digits.
+        value = std::min(value * 10 + (text[i] - L'0'), static_cast<long long>(INT_MAX) + 1);
+        ++i;
+    }
+    if (negative) {
+        value = -value;
+    }
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+bool isNumberText(std::wstring_view text) {
+    text.remove_prefix(skipWhiteSpace(text));
+    const std::size_t length = numberTextLength(text);
+    if (length == 0) {
+        return false;
+    }
+    for (wchar_t c : text.substr(length)) {
+        if (!isWhiteSpace(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace ovbase

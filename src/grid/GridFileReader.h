@@ -1,0 +1,34 @@
+// GridFileReader.h - reads a whole sheet document into a fresh grid: streams the cells through
+// GridCellReader (GridFileStream.h), then checks and reads the rest (format and version,
+// counts, reference style, properties, fonts, styles, sizes, hidden rows, spans and the view
+// section). A friend of Grid. Internal to the grid engine.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+namespace ovgrid {
+
+class Grid;
+class GridCellReader;
+
+class GridReader {
+  public:
+    // Fills `fresh`, a grid made for the purpose; false with the reason when the bytes are not
+    // a good sheet (then `fresh` holds part of it and is to be dropped).
+    static bool read(std::string_view bytes, Grid& fresh, std::string& error);
+
+  private:
+    GridReader(Grid& grid, const GridCellReader& cells) : g_(grid), cells_(cells) {}
+
+    // Everything but the cells; throws sheetfile::FormatError.
+    void readDocument(const nlohmann::json& doc);
+    void readView(const nlohmann::json& v);
+
+    Grid& g_;
+    const GridCellReader& cells_;
+};
+
+}  // namespace ovgrid
