@@ -75,6 +75,7 @@ void StudioWindow::buildMenus() {
     dialogs->addAction(tr("&Grid..."), this, &StudioWindow::openGrid);
     dialogs->addAction(tr("&Select image..."), this, &StudioWindow::openSelectImage);
     buildSpreadsheetMenu();
+    buildDesignerMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, [this] {

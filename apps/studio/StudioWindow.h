@@ -41,6 +41,11 @@ class StudioWindow : public QMainWindow {
     void openLanguage();
     void openGenVars();
     void openMenuGrid();
+    // The dialog designer (DesignerMenu.cpp).
+    void buildDesignerMenu();
+    QStringList designerTemplates() const;
+    void openDesigner(const QString& name);
+    void previewDesign();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
@@ -54,4 +59,5 @@ class StudioWindow : public QMainWindow {
     OvAutoStandardsData genVars_;
     OvSSOptionsData captions_;
     int language_ = 1;
+    QString lastTemplate_;
 };

@@ -14,6 +14,7 @@ class Tvx_DesignerControl {
     Tvx_DesignerControl(const Tvx_DesignerControl&) = default;
     Tvx_DesignerControl& operator=(const Tvx_DesignerControl&) = default;
     virtual ~Tvx_DesignerControl() = default;
+    bool operator==(const Tvx_DesignerControl& other) const = default;
 
     // The extended list as one text, its parts joined with ";":
     //   type 30:      flex group;flex part 2;flex part 3;flex part 4

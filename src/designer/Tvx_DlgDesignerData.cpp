@@ -108,6 +108,12 @@ void Tvx_DlgDesignerData::attachBitmap(const Tvx_String& path) {
     m_imageHeight = size.height;
 }
 
+void Tvx_DlgDesignerData::detachBitmap() {
+    m_picturePath.empty();
+    m_imageWidth = 0;
+    m_imageHeight = 0;
+}
+
 void Tvx_DlgDesignerData::getImageSize(int& width, int& height) const {
     width = m_initialized ? static_cast<int>(m_imageWidth) : 0;
     height = m_initialized ? static_cast<int>(m_imageHeight) : 0;

@@ -64,6 +64,8 @@ bool Tvx_DlgDesignerData::readFromFile(const Tvx_String& path, bool withBitmap) 
         append(control);  // identifiers in file order: the same template always gets the same ids
     }
     if (withBitmap) {
+        // A template without a picture must not keep the previous template's.
+        detachBitmap();
         attachBitmap(changeExtension(path, kPictureExtension));
     }
     m_lastError.empty();
@@ -88,7 +90,8 @@ bool Tvx_DlgDesignerData::writeToFile(const Tvx_String& path) {
         copyFile(oldPicture, newPicture, true);  // a missing old picture is no reason to fail
     }
 
-    // The window layer refreshes the coordinates from the drawn windows at this point.
+    // Controls moved on screen are saved where they are now.
+    getSizeFromAllControls();
     Tvx_PropertiesList list;
     list.setProperty(kCountKey, m_controls.length());
     for (int i = 0; i < m_controls.length(); ++i) {

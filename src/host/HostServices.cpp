@@ -20,7 +20,7 @@ HostCommandLine* setHostCommandLine(HostCommandLine* service) {
 int acutPrintf(const wchar_t* format, ...) {
     va_list args;
     va_start(args, format);
-    const std::wstring text = ovcore::formatWide(format, args);
+    const std::wstring text = ovbase::formatWide(format, args);
     va_end(args);
     hostCommandLine()->print(text);
     return static_cast<int>(text.size());
@@ -39,7 +39,7 @@ bool acedGetString(const std::wstring& prompt, std::wstring& answer) {
 }
 
 void TerminalCommandLine::print(const std::wstring& text) {
-    const std::string utf8 = ovcore::toUtf8(text);
+    const std::string utf8 = ovbase::toUtf8(text);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fflush(stdout);
 }

@@ -46,15 +46,15 @@ BmpCanvas drawEndPlate() {
 const PlacedControl kEndPlateControls[] = {
     {1, 150, 100, 445, 200, L"End plate", L""},
     {0, 160, 122, 250, 140, L"Thickness", L""},
-    {2, 260, 120, 330, 142, L"EP_Thickness", L""},
+    {2, 260, 120, 355, 142, L"EP_Thickness", L""},
     {0, 160, 150, 250, 168, L"Height", L""},
-    {2, 260, 148, 330, 170, L"EP_Height", L""},
+    {2, 260, 148, 355, 170, L"EP_Height", L""},
     {0, 160, 178, 250, 196, L"Edge distance", L""},
-    {2, 260, 176, 330, 198, L"EP_EdgeDist", L""},
+    {2, 260, 176, 355, 198, L"EP_EdgeDist", L""},
     {0, 160, 218, 250, 236, L"Bolt diameter", L""},
-    {3, 260, 216, 330, 238, L"BoltDiameter", L""},
+    {3, 260, 216, 375, 238, L"BoltDiameter", L""},
     {0, 160, 244, 250, 262, L"Bolt rows", L""},
-    {2, 260, 242, 330, 264, L"BoltRows", L""},
+    {2, 260, 242, 355, 264, L"BoltRows", L""},
     {29, 140, 300, 290, 320, L"Weld all round", L"1"},
     {30, 300, 296, 345, 336, L"None", L"Stiffener;;;"},
     {30, 350, 296, 395, 336, L"One side", L"Stiffener;;;"},
@@ -83,13 +83,13 @@ BmpCanvas drawBasePlate() {
 }
 
 const PlacedControl kBasePlateControls[] = {
-    {1, 300, 20, 470, 130, L"Base plate", L""},  {0, 308, 40, 385, 58, L"Thickness", L""},
-    {2, 395, 38, 460, 60, L"BP_Thickness", L""}, {0, 308, 68, 385, 86, L"Length", L""},
-    {2, 395, 66, 460, 88, L"BP_Length", L""},    {0, 308, 96, 385, 114, L"Width", L""},
-    {2, 395, 94, 460, 116, L"BP_Width", L""},    {1, 10, 20, 180, 102, L"Anchors", L""},
-    {0, 18, 40, 95, 58, L"Diameter", L""},       {3, 105, 38, 170, 60, L"AnchorDiameter", L""},
-    {0, 18, 68, 95, 86, L"Edge distance", L""},  {2, 105, 66, 170, 88, L"AnchorEdgeDist", L""},
-    {0, 330, 170, 400, 188, L"Grout", L""},      {2, 405, 168, 470, 190, L"GroutThickness", L""},
+    {1, 296, 20, 474, 130, L"Base plate", L""},  {0, 304, 40, 372, 58, L"Thickness", L""},
+    {2, 376, 38, 466, 60, L"BP_Thickness", L""}, {0, 304, 68, 372, 86, L"Length", L""},
+    {2, 376, 66, 466, 88, L"BP_Length", L""},    {0, 304, 96, 372, 114, L"Width", L""},
+    {2, 376, 94, 466, 116, L"BP_Width", L""},    {1, 6, 20, 186, 102, L"Anchors", L""},
+    {0, 14, 40, 80, 58, L"Diameter", L""},       {3, 84, 38, 180, 60, L"AnchorDiameter", L""},
+    {0, 14, 68, 80, 86, L"Edge distance", L""},  {2, 84, 66, 180, 88, L"AnchorEdgeDist", L""},
+    {0, 304, 170, 372, 188, L"Grout", L""},      {2, 376, 168, 466, 190, L"GroutThickness", L""},
 };
 
 template <std::size_t N>

@@ -73,4 +73,13 @@ TEST_F(HostLoad, ExportsTheApiVersionThePoolAndEveryTimer) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheDesignerLaunchers) {
+    for (const char* name : {"_Z16StartDlgDesignerRK10Tvx_String", "_Z21getDesignerRootFolderv",
+                             "_Z15getModuleImagesR15Tvx_StringArray",
+                             "_Z20GetImageDlgCtrlNamesRK10Tvx_StringR15Tvx_StringArray",
+                             "_Z23StartDlgDesignerPreviewRK10Tvx_String"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
 }  // namespace

@@ -199,11 +199,12 @@ TEST_P(FormulaFixtures, AgreeWithExcel) {
         if (!bytes.empty() && bytes.back() == '\r') {
             bytes.pop_back();
         }
-        std::wstring line;
-        if (!ovbase::decodeUtf8(bytes, line)) {
+        const auto decoded = ovbase::decodeUtf8(bytes);
+        if (!decoded) {
             ADD_FAILURE_AT(file.c_str(), lineNo) << "not UTF-8";
             continue;
         }
+        const std::wstring& line = *decoded;
         if (trimmed(line).empty() || line.front() == L'#') {
             continue;
         }
