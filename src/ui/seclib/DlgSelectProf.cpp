@@ -1,13 +1,14 @@
 // DlgSelectProf.cpp - the section selection dialog.
 #include "ui/seclib/DlgSelectProf.h"
 
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include "core/HostServices.h"
 #include "core/Texts.h"
@@ -26,36 +27,46 @@ namespace {
 constexpr const wchar_t* kSizeKey = L"DLG_SELECT_SECTION";
 constexpr int kTypeRole = Qt::UserRole + 1;
 constexpr int kRowRole = Qt::UserRole + 2;
+constexpr int kTextAllGroups = 9413;
 }  // namespace
 
 DlgSelectProf::DlgSelectProf(QWidget* parent) : OvDialog(IDD, parent) {
     setSizeGripEnabled(true);
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(addControl(kGroupsLabel, new QLabel(this)), 0, 0);
-    layout->addWidget(addControl(kTypesLabel, new QLabel(this)), 0, 1);
-    layout->addWidget(addControl(kSectionsLabel, new QLabel(this)), 0, 2);
-    layout->addWidget(addControl(kGroups, new QListWidget(this)), 1, 0, 3, 1);
+    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* groupColumn = new QVBoxLayout;
+    groupColumn->addWidget(addControl(kGroupsLabel, new QLabel(this)));
+    groupColumn->addWidget(addControl(kGroups, new QListWidget(this)), 1);
+    columns->addLayout(groupColumn, 2);
+    auto* typeColumn = new QVBoxLayout;
+    typeColumn->addWidget(addControl(kTypesLabel, new QLabel(this)));
     auto* typeList = addControl(kTypes, new QListWidget(this));
     typeList->setIconSize(QSize(24, 24));
-    layout->addWidget(typeList, 1, 1, 3, 1);
+    typeColumn->addWidget(typeList, 1);
+    columns->addLayout(typeColumn, 2);
+    auto* sectionColumn = new QVBoxLayout;
+    sectionColumn->addWidget(addControl(kSectionsLabel, new QLabel(this)));
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(addControl(kFilterLabel, new QLabel(this)));
     filterRow->addWidget(addControl(kFilter, new QLineEdit(this)), 1);
-    layout->addLayout(filterRow, 1, 2);
-    layout->addWidget(addControl(kSections, new QListWidget(this)), 2, 2, 2, 1);
+    sectionColumn->addLayout(filterRow);
+    sectionColumn->addWidget(addControl(kSections, new QListWidget(this)), 1);
+    columns->addLayout(sectionColumn, 2);
+    auto* valueColumn = new QVBoxLayout;
     auto* picture = addControl(kPicture, new QLabel(this));
     picture->setFixedSize(72, 72);
     picture->setAlignment(Qt::AlignCenter);
-    layout->addWidget(picture, 0, 3, 2, 1, Qt::AlignCenter);
+    valueColumn->addWidget(picture, 0, Qt::AlignHCenter);
     auto* table = addControl(kValues, new QTableWidget(this));
     table->setColumnCount(1);
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setMinimumWidth(200);
-    layout->addWidget(table, 2, 3, 2, 1);
-    layout->addLayout(createOkCancelRow(), 4, 0, 1, 4);
-    layout->setColumnStretch(2, 1);
+    table->verticalHeader()->setDefaultSectionSize(22);
+    valueColumn->addWidget(table, 1);
+    columns->addLayout(valueColumn, 2);
+    layout->addLayout(columns, 1);
+    layout->addLayout(createOkCancelRow());
 
     connect(groups(), &QListWidget::currentRowChanged, this, [this] {
         if (!m_filling) {
@@ -70,7 +81,7 @@ DlgSelectProf::DlgSelectProf(QWidget* parent) : OvDialog(IDD, parent) {
     connect(lineEdit(kFilter), &QLineEdit::textChanged, this, [this] { showSections(); });
     connect(sections(), &QListWidget::currentRowChanged, this, [this] { showValues(); });
     connect(sections(), &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
-    resize(820, 440);
+    resize(760, 420);
 }
 
 QListWidget* DlgSelectProf::groups() const {
@@ -119,7 +130,7 @@ bool DlgSelectProf::OnInitDialog() {
             entry->setData(kTypeRole, m_library.groups.getId(i));
         }
     }
-    auto* all = new QListWidgetItem(QStringLiteral("*"), groups());
+    auto* all = new QListWidgetItem(toQt(dialString(kTextAllGroups)), groups());
     all->setData(kTypeRole, -2);
     m_filling = false;
 

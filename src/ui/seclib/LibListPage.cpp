@@ -22,6 +22,17 @@ using ovui::fromQt;
 using ovui::toQt;
 
 namespace {
+
+// The entry list shows the selected entry (not the summary of the checked ones), since the page's
+// fields below belong to it; the check marks show in the open list.
+class EntryCheckCombo : public CCheckComboBox {
+  public:
+    using CCheckComboBox::CCheckComboBox;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override { QComboBox::paintEvent(event); }
+};
+
 constexpr int kTextName = 87;
 constexpr int kTextEnabled = 761;
 constexpr int kTextMoveUp = 173;
@@ -36,7 +47,7 @@ LibListPage::LibListPage(int templateId, int listId, DlgEditLibData& data, QWidg
     auto* layout = new QHBoxLayout(this);
     fields_ = new QGridLayout;
     fields_->setColumnStretch(1, 1);
-    auto* listCombo = addControl(listId, new CCheckComboBox(this));
+    CCheckComboBox* listCombo = addControl(listId, new EntryCheckCombo(this));
     listCombo->setMinimumWidth(240);
     layout->addLayout(fields_, 1);
 

@@ -51,7 +51,7 @@ constexpr const char* kTexts =
     "9403\tThe section needs a name.\n9404\tThere is already a section named\n"
     "9405\tSection groups\n9406\tSection types\n9407\tSections\n9408\tNot a number:\n"
     "9409\tNot a valid type name:\n9410\tThe section library file cannot be read:\n"
-    "9411\tThe profile table cannot be read:\n9412\tActive\n";
+    "9411\tThe profile table cannot be read:\n9412\tActive\n9413\t(all groups)\n";
 
 constexpr const char* kIpe =
     "#ovss-table 1\n1\n"
