@@ -446,8 +446,9 @@ void CTabLibValues::rowCommand(int id) {
             m_grid.SSClipboardPaste();
             break;
         case kInsertRow:
-            if (row > 0) {
-                m_grid.insertRowAt(row + 1, false, true);
+            // A new section is offered for selection until the user says otherwise.
+            if (row > 0 && m_grid.insertRowAt(row + 1, false, true)) {
+                m_grid.setCellText(2, row + 1, L"1");
             }
             break;
         case kDeleteRow:

@@ -12,6 +12,7 @@
 #include "SeclibDialogSupport.h"
 #include "core/MessageService.h"
 #include "core/Texts.h"
+#include "core/sections/SectionLibraryFile.h"
 #include "seclib/SectionLibraryLaunchers.h"
 #include "spread/Tvx_Spread.h"
 #include "ui/DialogDriver.h"
@@ -377,6 +378,73 @@ TEST_F(EditLibSections, UnreadableProfileTableIsNamedAndLeftAlone) {
     EXPECT_TRUE(messages.last().text.hasSubString(L"The profile table cannot be read:", true));
     EXPECT_TRUE(messages.last().text.hasSubString(L"RHS.pr", true));
     EXPECT_EQ(profBytes("RHS"), "not a table");
+}
+
+// What a detailer does: a group, a type in it and three sections, OK, then the library file is
+// saved as the core library saves it and the editor opened again finds them all.
+TEST_F(EditLibSections, NewGroupTypeAndSectionsAreThereAfterReopening) {
+    DlgEditLibData data = sampleData();
+    MessageRecorder messages;
+    ASSERT_TRUE(runEditor(data, L"", [](CDlgEditLibSections& dlg) {
+        CTabLibGroups& groups = dlg.groupsPage();
+        groups.pressButton(LibListPage::kNew);
+        groups.namesGrid().setCellText(1, 2, L"Purlins");
+
+        dlg.showPage(CDlgEditLibSections::kValuesPage);
+        CTabLibValues& values = dlg.valuesPage();
+        values.pressButton(CTabLibValues::kNewType);
+        QComboBox* shape = values.comboBox(CTabLibValues::kShape);
+        shape->setCurrentIndex(shape->findText(QStringLiteral("<Flat bar>")));
+        const wchar_t* sections[3][4] = {{L"100x5", L"FL100x5", L"100", L"5"},
+                                         {L"100x8", L"FL100x8", L"100", L"8"},
+                                         {L"120x10", L"FL120x10", L"120", L"10"}};
+        for (int row = 1; row <= 3; ++row) {
+            if (row > 1) {
+                values.grid().SSSetActiveCell(1, row - 1);
+                values.pressButton(CTabLibValues::kInsertRow);
+            }
+            const auto& s = sections[row - 1];
+            ASSERT_TRUE(typeInto(values, 1, row, s[0])) << row;
+            for (int col = 3; col <= 6; ++col) {
+                ASSERT_TRUE(typeInto(values, col, row, s[1]));
+            }
+            ASSERT_TRUE(typeInto(values, 7, row, s[2]));
+            ASSERT_TRUE(typeInto(values, 8, row, s[3]));
+        }
+
+        dlg.showPage(CDlgEditLibSections::kTypesPage);  // saves the new type (Yes)
+        CTabLibTypes& types = dlg.typesPage();
+        types.pressButton(LibListPage::kNew);
+        QComboBox* group = types.comboBox(CTabLibTypes::kGroup);
+        group->setCurrentIndex(group->findText(QStringLiteral("Purlins")));
+        types.comboBox(CTabLibTypes::kProfTable)->setCurrentText(QStringLiteral("New type"));
+        types.namesGrid().setCellText(1, 2, L"Flats");
+        dlg.pressButton(IDOK);
+    }));
+    Tvx_String error;
+    ASSERT_TRUE(writeSectionLibrary(sectionLibraryPath(), data, error)) << error;
+    EXPECT_EQ(profBytes("New type"),
+              "#ovss-table 1\n8\nSysName\tI/O\tDutch\tEnglish\tFrench\tGerman\tWidth\tThickness\n"
+              "100x5\t1\tFL100x5\tFL100x5\tFL100x5\tFL100x5\t100\t5\n"
+              "100x8\t1\tFL100x8\tFL100x8\tFL100x8\tFL100x8\t100\t8\n"
+              "120x10\t1\tFL120x10\tFL120x10\tFL120x10\tFL120x10\t120\t10\n");
+
+    DlgEditLibData reread;
+    ASSERT_TRUE(readSectionLibrary(sectionLibraryPath(), reread, error)) << error;
+    EXPECT_FALSE(runEditor(reread, L"New type-100x8", [](CDlgEditLibSections& dlg) {
+        EXPECT_EQ(dlg.groupsPage().list()->itemText(2), QStringLiteral("Purlins"));
+        EXPECT_EQ(dlg.typesPage().list()->itemText(2), QStringLiteral("Flats"));
+        CTabLibValues& values = dlg.valuesPage();
+        EXPECT_EQ(values.currentTypeName(), L"New type");
+        EXPECT_EQ(values.grid().getMaxRows(), 3);
+        int col = 0, row = 0;
+        values.grid().SSGetActiveCell(col, row);
+        EXPECT_EQ(row, 2);
+        dlg.pressButton(IDCANCEL);
+    }));
+    const int purlins = reread.groups.length() - 1;
+    ASSERT_EQ(reread.types.length(), 3);
+    EXPECT_EQ(reread.types[2].groupId, reread.groups.getId(purlins));
 }
 
 TEST_F(EditLibSections, EscapeInAPageCancelsTheEditor) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QTableWidget>
 #include <fstream>
 #include <set>
@@ -107,12 +109,22 @@ TEST_F(SelectSection, ComboFunctionsFillSelectAndReadBack) {
 
 TEST_F(SelectSection, EveryBuiltInShapeHasItsOwnIconFile) {
     std::set<QByteArray> drawings;
+    // All drawings side by side, for a person to look at.
+    QImage sheet(13 * 68, 2 * 68, QImage::Format_RGB32);
+    sheet.fill(Qt::lightGray);
+    QPainter painter(&sheet);
     for (int shape = 0; shape <= 24; ++shape) {
         const QImage image = ovui::seclib::paintShapeIcon(shape, 64);
+        painter.drawImage(2 + (shape % 13) * 68, 2 + (shape / 13) * 68, image);
         drawings.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
                                    static_cast<int>(image.sizeInBytes())));
     }
+    painter.end();
     EXPECT_EQ(drawings.size(), 25u);  // no two shapes look the same
+    QLabel view;
+    view.setPixmap(QPixmap::fromImage(sheet));
+    view.resize(sheet.size());
+    seclibtest::screenshot(view, QStringLiteral("ShapeIcons"));
     const Tvx_String icons = gSettings.tvxDir + L"icons\\";
     for (const wchar_t* name : {L"ProfSectionI-big.bmp", L"ProfSectionSigma Sleeve-small.bmp",
                                 L"ProfSectionDouble Cleat-big.bmp", L"Unknown-big.bmp"}) {
