@@ -46,6 +46,8 @@ class StudioWindow : public QMainWindow {
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The section library editors and the section choice (SectionLibraryMenu.cpp).
+    void buildSectionLibraryMenu();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 

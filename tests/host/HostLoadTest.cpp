@@ -82,4 +82,12 @@ TEST_F(HostLoad, ExportsTheDesignerLaunchers) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheSectionLibraryLaunchersAndTheSectionChoice) {
+    for (const char* name : {"_Z23StartDlgEditLibSectionsR14DlgEditLibDataRK10Tvx_String",
+                             "_Z21StartDlgEditLibSimpleRK10Tvx_StringR19Tvx_ProfValuesTableRi",
+                             "_Z13selectProfileR10Tvx_Stringb"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
 }  // namespace
