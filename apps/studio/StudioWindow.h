@@ -45,6 +45,8 @@ class StudioWindow : public QMainWindow {
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The macro detail dialogs (MacroDetailMenu.cpp).
+    void buildMacroDetailMenu();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
