@@ -77,6 +77,7 @@ void StudioWindow::buildMenus() {
     buildSpreadsheetMenu();
     buildDesignerMenu();
     buildSectionLibraryMenu();
+    buildMacroDetailMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, [this] {

@@ -48,6 +48,8 @@ class StudioWindow : public QMainWindow {
     void previewDesign();
     // The section library editors and the section choice (SectionLibraryMenu.cpp).
     void buildSectionLibraryMenu();
+    // The macro detail dialogs (MacroDetailMenu.cpp).
+    void buildMacroDetailMenu();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
