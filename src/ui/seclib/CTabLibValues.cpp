@@ -22,7 +22,7 @@
 #include "ui/grid/OvSpreadModel.h"
 #include "ui/grid/OvSpreadView.h"
 #include "ui/seclib/ShapeIcons.h"
-#include "ui/services/PromptService.h"
+#include "core/PromptService.h"
 #include "ui/spread/CDlgSSOptions.h"
 
 using ovgrid::HEADER;

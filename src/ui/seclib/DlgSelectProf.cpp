@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 #include "core/Texts.h"
 #include "core/Tvx_Settings.h"
 #include "core/sections/SectionLibraryFile.h"
