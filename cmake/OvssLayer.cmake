@@ -26,7 +26,9 @@ function(ovss_add_test_program name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE OVSS_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              OVSS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  set(environment "QT_QPA_PLATFORM=offscreen")
+  # Tests never touch the user's own data and configuration folders.
+  set(environment "QT_QPA_PLATFORM=offscreen" "XDG_DATA_HOME=${PROJECT_BINARY_DIR}/test-home/data"
+                  "XDG_CONFIG_HOME=${PROJECT_BINARY_DIR}/test-home/config")
   if(OVSS_SANITIZE)
     # A finding fails the test with a stack; leaks count as findings.
     list(APPEND environment "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1"

@@ -8,6 +8,7 @@
 #include "Command.h"
 #include "core/HostServices.h"
 #include "core/Paths.h"
+#include "core/StringHelpers.h"
 #include "spread/SheetFileIo.h"
 #include "spread/workbench/ReadSSFile.h"
 
@@ -22,7 +23,7 @@ class StderrCommandLine : public TerminalCommandLine {
     ~StderrCommandLine() override { setHostCommandLine(previous_); }
     StderrCommandLine(const StderrCommandLine&) = delete;
     StderrCommandLine& operator=(const StderrCommandLine&) = delete;
-    void print(const Tvx_String& text) override { std::cerr << text; }
+    void print(const Tvx_String& text) override { std::cerr << text.toUtf8(); }
 
   private:
     HostCommandLine* previous_;
@@ -42,8 +43,12 @@ int readSheetFile(const std::string& sheet) {
     Tvx_Array<Tvx_StringArray> rows;
     {
         StderrCommandLine quiet;
-        if (!ReadSSFile(fromFileSystemPath(sheet), firstCell, headers, rows)) {
-            std::cerr << "ovss read: cannot load the sheet " << sheet << "\n";
+        Tvx_String error;
+        if (!ReadSSFile(fromFileSystemPath(sheet), firstCell, headers, rows, &error)) {
+            std::cerr << "ovss read: cannot load the sheet "
+                      << shortenedText(error.isEmpty() ? Tvx_String::fromUtf8(sheet) : error, 400)
+                             .toUtf8()
+                      << "\n";
             return kExitBadInput;
         }
     }

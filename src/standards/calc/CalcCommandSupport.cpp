@@ -3,6 +3,7 @@
 
 #include "core/FileSystem.h"
 #include "core/Paths.h"
+#include "core/StringHelpers.h"
 #include "standards/calc/StandardsPaths.h"
 
 namespace ovcalc {
@@ -31,6 +32,17 @@ int StreamMessages::show(const Tvx_String& text, const Tvx_String& caption, unsi
     return defaultMessageAnswer(type);
 }
 
+StreamCommandLine::StreamCommandLine(std::ostream& out)
+    : out_(out), previous_(setHostCommandLine(this)) {}
+
+StreamCommandLine::~StreamCommandLine() {
+    setHostCommandLine(previous_);
+}
+
+void StreamCommandLine::print(const Tvx_String& text) {
+    out_ << text.toUtf8();
+}
+
 bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value) {
     const std::size_t equals = argument.find('=');
     if (equals == std::string::npos) {
@@ -48,6 +60,15 @@ bool findSheetFile(const std::string& sheet, Tvx_String& path) {
     }
     path = resolveStandardsFile(Tvx_String::fromUtf8(sheet));
     return fileExists(path);
+}
+
+Tvx_String sheetNotFoundText(const std::string& sheet) {
+    const Tvx_String name = Tvx_String::fromUtf8(sheet);
+    if (name.isEmpty()) {
+        return L"no standards sheet given";
+    }
+    return L"no standards sheet \"" + shortenedText(name, 80) + L"\" (looked for " +
+           shownPath(name) + L" and " + shownPath(resolveStandardsFile(name)) + L")";
 }
 
 }  // namespace ovcalc

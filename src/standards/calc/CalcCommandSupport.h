@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/HostServices.h"
 #include "core/MessageService.h"
 #include "core/Tvx_Settings.h"
 #include "core/Tvx_String.h"
@@ -39,10 +40,27 @@ class StreamMessages : public MessageService {
     MessageService* previous_;
 };
 
+// Host command-line output (notices such as a skipped profile table) on a stream, so that the
+// tool's stdout holds its results only; installed for its lifetime.
+class StreamCommandLine : public TerminalCommandLine {
+  public:
+    explicit StreamCommandLine(std::ostream& out);
+    ~StreamCommandLine() override;
+    StreamCommandLine(const StreamCommandLine&) = delete;
+    StreamCommandLine& operator=(const StreamCommandLine&) = delete;
+    void print(const Tvx_String& text) override;
+
+  private:
+    std::ostream& out_;
+    HostCommandLine* previous_;
+};
+
 // Splits NAME=VALUE at the first "="; false for a missing "=" or an empty name.
 bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value);
 
 // The sheet file a name stands for (as the calculation resolves it); false when none exists.
 bool findSheetFile(const std::string& sheet, Tvx_String& path);
+// "no standards sheet "X" (looked for A and B)", with the places the calculation looks.
+Tvx_String sheetNotFoundText(const std::string& sheet);
 
 }  // namespace ovcalc
