@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
+struct ToolRun {
     int exitCode = -1;
     std::string out;
     std::string err;
@@ -58,7 +58,7 @@ class ToolProcess : public ::testing::Test {
     fs::path standards() const { return lib() / "Connection Standards"; }
 
     // Runs `ovss <arguments>` in the test's folder, with the library copy and its own user folders.
-    Run ovss(const std::string& arguments) const {
+    ToolRun ovss(const std::string& arguments) const {
         const fs::path out = root_ / "stdout.txt";
         const fs::path err = root_ / "stderr.txt";
         const std::string command = "cd " + quoted(root_.string()) +
@@ -69,14 +69,14 @@ class ToolProcess : public ::testing::Test {
                                     " " + quoted(OVSS_TOOL_PATH) + " " + arguments + " > " +
                                     quoted(out.string()) + " 2> " + quoted(err.string());
         const int status = std::system(command.c_str());
-        Run run;
+        ToolRun run;
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         run.out = readAll(out);
         run.err = readAll(err);
         return run;
     }
 
-    Run finPlateCalc(const std::string& extra = "--write") const {
+    ToolRun finPlateCalc(const std::string& extra = "--write") const {
         return ovss(
             "calc --drawing drawing.json --macro FinPlate --standard FinPlate --module "
             "FinPlate " +
@@ -92,7 +92,7 @@ bool contains(const std::string& text, const std::string& part) {
 
 TEST_F(ToolProcess, AGoodMacroCalculationWritesTheDrawingAndSaysNothingOnStderr) {
     const std::string before = readAll(drawing());
-    const Run run = finPlateCalc();
+    const ToolRun run = finPlateCalc();
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_NE(readAll(drawing()), before);
@@ -106,21 +106,21 @@ TEST_F(ToolProcess, AnUnknownSectionFailsTheCalculationAndLeavesTheDrawingByteFo
     text.replace(at, 8, "\"IPE 400\"");
     writeAll(drawing(), text);
 
-    const Run refused = finPlateCalc();
+    const ToolRun refused = finPlateCalc();
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(contains(refused.err, "problem: ")) << refused.err;
     EXPECT_TRUE(contains(refused.err, "Connection Standards/FinPlate.ovs: line ")) << refused.err;
     EXPECT_TRUE(contains(refused.err, "was not written")) << refused.err;
     EXPECT_EQ(readAll(drawing()), text);  // byte for byte
 
-    const Run forced = finPlateCalc("--write-anyway");
+    const ToolRun forced = finPlateCalc("--write-anyway");
     EXPECT_EQ(forced.exitCode, 1);
     EXPECT_TRUE(contains(forced.err, "--write-anyway")) << forced.err;
     EXPECT_NE(readAll(drawing()), text);
 }
 
 TEST_F(ToolProcess, TheStandardGivenAsAPathFindsItsMappingBesideIt) {
-    const Run run =
+    const ToolRun run =
         ovss("calc --drawing drawing.json --macro FinPlate --standard " +
              quoted((standards() / "FinPlate.ovs").string()) + " --module FinPlate --write");
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -129,8 +129,7 @@ TEST_F(ToolProcess, TheStandardGivenAsAPathFindsItsMappingBesideIt) {
 
 TEST_F(ToolProcess, BadModulesAndMappingFilesAreRefusedWithTheirCause) {
     const std::string before = readAll(drawing());
-    Run run = finPlateCalc("--write --module FinPlat");
-    run = ovss(
+    ToolRun run = ovss(
         "calc --drawing drawing.json --macro FinPlate --standard FinPlate --module FinPlat "
         "--write");
     EXPECT_EQ(run.exitCode, 2);
@@ -168,7 +167,8 @@ TEST_F(ToolProcess, BadModulesAndMappingFilesAreRefusedWithTheirCause) {
 }
 
 TEST_F(ToolProcess, ListModeRefusesUnusableValuesAndMissingInputs) {
-    Run run = ovss("calc FinPlate --set BeamSection=IPE400 --set BoltDiameter=abc --set Shear=300");
+    ToolRun run =
+        ovss("calc FinPlate --set BeamSection=IPE400 --set BoltDiameter=abc --set Shear=300");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(contains(run.err, "\"abc\" is not a number")) << run.err;
     EXPECT_EQ(run.out, "");
@@ -191,7 +191,7 @@ TEST_F(ToolProcess, ListModeRefusesUnusableValuesAndMissingInputs) {
 
 TEST_F(ToolProcess, ReadTakesAnyCsvAsTyped) {
     writeAll(root_ / "table.csv", "Name,Size,Note\nPlate,10,thin\n1,2.5,\n");
-    Run run = ovss("read table.csv");
+    ToolRun run = ovss("read table.csv");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(contains(run.out, "Plate\t10\tthin")) << run.out;
     EXPECT_TRUE(contains(run.out, "1\t2.5\t")) << run.out;
@@ -214,7 +214,7 @@ TEST_F(ToolProcess, BillRefusesJunkRowsUnknownTypesAndMissingSettings) {
     writeAll(root_ / "junk.tsv", std::string("\x7f"
                                              "ELF\x02\x01\x00\x00binary",
                                              14));
-    Run run = ovss("bill rows.tsv out.ovs --types 99");
+    ToolRun run = ovss("bill rows.tsv out.ovs --types 99");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(contains(run.err, "\"99\"")) << run.err;
     run = ovss("bill junk.tsv out.ovs");
@@ -229,7 +229,7 @@ TEST_F(ToolProcess, BillRefusesJunkRowsUnknownTypesAndMissingSettings) {
 }
 
 TEST_F(ToolProcess, PathsShownToAPersonUseSlashes) {
-    const Run run = ovss("info");
+    const ToolRun run = ovss("info");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_FALSE(contains(run.out, "\\")) << run.out;
     EXPECT_TRUE(contains(run.out, lib().string() + "/")) << run.out;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CalcFixture.h"
+#include "core/Paths.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroDataSync.h"
 #include "core/macro/Tvx_Drawing.h"
