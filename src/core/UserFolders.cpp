@@ -77,7 +77,9 @@ Tvx_String userLibraryFolder() {
 bool installUserFolders(Tvx_String* error) {
     bool ok = true;
     std::error_code ec;
-    if (!environmentSet("OVSS_LIBDIR")) {
+    // Folders a program (or a test) has set itself are left as they are.
+    const Tvx_String bundled = Tvx_Settings::bundledLibraryFolder();
+    if (!environmentSet("OVSS_LIBDIR") && gSettings.libDir == bundled) {
         const Tvx_String library = userLibraryFolder();
         if (library.isEmpty()) {
             if (error != nullptr) {
@@ -97,7 +99,7 @@ bool installUserFolders(Tvx_String* error) {
             }
         }
     }
-    if (!environmentSet("OVSS_APPDIR")) {
+    if (!environmentSet("OVSS_APPDIR") && gSettings.tvxDir == bundled) {
         const Tvx_String config = userConfigFolder();
         if (!config.isEmpty()) {
             std::filesystem::create_directories(toFileSystemPath(config), ec);

@@ -13,7 +13,8 @@ Tvx_String userConfigFolder();
 // The user's library folder: userDataFolder() + "library\\" (empty without a data folder).
 Tvx_String userLibraryFolder();
 
-// The first-run step of a program: unless $OVSS_LIBDIR is set, makes the user's library (a copy
+// The first-run step of a program, for folders still at their bundled default: unless
+// $OVSS_LIBDIR is set, makes the user's library (a copy
 // of the bundled one, put in place whole or not at all) when it does not exist yet and points
 // gSettings.libDir at it; unless $OVSS_APPDIR is set, makes the configuration folder and points
 // gSettings.tvxDir at it. False, with the reason in `error`, when the copy could not be made; the
