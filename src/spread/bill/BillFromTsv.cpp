@@ -82,12 +82,13 @@ bool parseColumnTypes(const Tvx_String& text, Tvx_Array<int>& types, Tvx_String&
     if (!text.isEmpty()) {
         for (Tvx_String item : strToArr(text, L",")) {
             item.trim();
-            // 1, 2 and 3 are the types there are; any other number would be stored and then
-            // silently do nothing.
-            const bool known = item == L"1" || item == L"2" || item == L"3";
+            // 1, 2 and 3 are the types there are, 0 leaves a column alone; any other number
+            // would be stored and then silently do nothing.
+            const bool known = item == L"0" || item == L"1" || item == L"2" || item == L"3";
             if (!known) {
                 error =
-                    L"a column type must be 1 (integer), 2 (one decimal) or 3 (text), not "
+                    L"a column type must be 1 (integer), 2 (one decimal), 3 (text) or 0 (none), "
+                    L"not "
                     L"\"" +
                     item + L"\"";
                 return false;

@@ -27,12 +27,12 @@ bool loadAnySheet(ovgrid::Grid& grid, const Tvx_String& path, std::wstring* erro
     return loadSheetFile(grid, file, error);
 }
 
-bool saveAnySheet(const ovgrid::Grid& grid, const Tvx_String& path) {
+bool saveAnySheet(const ovgrid::Grid& grid, const Tvx_String& path, std::wstring* error) {
     const std::filesystem::path file = toFileSystemPath(path);
     if (sheetFileFormatOf(file) == SheetFileFormat::Unknown) {
-        return grid.saveToFile(file, 0);
+        return grid.saveToFile(file, 0, error);
     }
-    return saveSheetFile(grid, file, nullptr);
+    return saveSheetFile(grid, file, error);
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ bool CFormula::onInitDialog() {
     if (!loaded_) {
         grid_.setNumberType(1, 1, kNumberBlock, kNumberBlock, 2, false);
     }
-    acutPrintf(L"Loading spreadsheet:%s\n", shownPath(path_).c_str());
+    acutPrintf(L"Loading spreadsheet:%s\n", path_.c_str());
     // Loading replaces the grid's functions.
     registerFromTable(grid_);
 
@@ -200,8 +200,11 @@ void CFormula::showFormulas() {
 }
 
 bool CFormula::onSaveToFile() {
-    if (!grid_.grid() || path_.isEmpty() || !saveAnySheet(*grid_.grid(), path_)) {
-        acutPrintf(L"Save failed: %s\n", shownPath(path_).c_str());
+    std::wstring error;
+    if (!grid_.grid() || path_.isEmpty() || !saveAnySheet(*grid_.grid(), path_, &error)) {
+        const Tvx_String why = path_.isEmpty() ? Tvx_String(L"no file given")
+                                               : shownPath(path_) + L": " + Tvx_String(error);
+        acutPrintf(L"Save failed: %s\n", why.c_str());
         return false;
     }
     return true;
