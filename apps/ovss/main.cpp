@@ -5,8 +5,10 @@
 
 #include "Command.h"
 #include "core/UserFolders.h"
+#include "frame/EngineStartup.h"
 
 int main(int argc, char** argv) {
+    startEngine();
     CLI::App app{"ovss - connection standards and spreadsheet engine"};
     app.require_subcommand(1, 1);
     int exitCode = ovcli::kExitOk;

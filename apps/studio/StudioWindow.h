@@ -40,11 +40,16 @@ class StudioWindow : public QMainWindow {
     void openCaptions();
     void openLanguage();
     void openGenVars();
+    void openMenuGrid();
     // The dialog designer (DesignerMenu.cpp).
     void buildDesignerMenu();
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The section library editors and the section choice (SectionLibraryMenu.cpp).
+    void buildSectionLibraryMenu();
+    // The macro detail dialogs (MacroDetailMenu.cpp).
+    void buildMacroDetailMenu();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 

@@ -1,6 +1,8 @@
 // CalcCommandSupport.cpp - job settings, stream messages and arguments of the calc jobs.
 #include "standards/calc/CalcCommandSupport.h"
 
+#include "base/Utf8.h"
+
 #include "core/FileSystem.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
@@ -21,26 +23,13 @@ JobSettings::~JobSettings() {
     gSettings.current.calcWarnings = savedWarnings_;
 }
 
-StreamMessages::StreamMessages(std::ostream& out) : out_(out), previous_(setMessageService(this)) {}
-
-StreamMessages::~StreamMessages() {
-    setMessageService(previous_);
-}
-
 int StreamMessages::show(const Tvx_String& text, const Tvx_String& caption, unsigned type) {
     out_ << caption.toUtf8() << ": " << text.toUtf8() << "\n";
     return defaultMessageAnswer(type);
 }
 
-StreamCommandLine::StreamCommandLine(std::ostream& out)
-    : out_(out), previous_(setHostCommandLine(this)) {}
-
-StreamCommandLine::~StreamCommandLine() {
-    setHostCommandLine(previous_);
-}
-
-void StreamCommandLine::print(const Tvx_String& text) {
-    out_ << text.toUtf8();
+void StreamCommandLine::print(const std::wstring& text) {
+    out_ << ovbase::toUtf8(text);
 }
 
 bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value) {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 #include "core/MessageService.h"
 #include "core/Tvx_Settings.h"
 #include "core/Tvx_String.h"
@@ -29,30 +29,28 @@ class JobSettings {
 // Message boxes as "caption: text" lines on a stream; installed for its lifetime.
 class StreamMessages : public MessageService {
   public:
-    explicit StreamMessages(std::ostream& out);
-    ~StreamMessages() override;
+    explicit StreamMessages(std::ostream& out) : out_(out) {}
     StreamMessages(const StreamMessages&) = delete;
     StreamMessages& operator=(const StreamMessages&) = delete;
     int show(const Tvx_String& text, const Tvx_String& caption, unsigned type) override;
 
   private:
     std::ostream& out_;
-    MessageService* previous_;
+    ovbase::ScopedService<MessageService> installed_{messageService(), this};
 };
 
 // Host command-line output (notices such as a skipped profile table) on a stream, so that the
 // tool's stdout holds its results only; installed for its lifetime.
 class StreamCommandLine : public TerminalCommandLine {
   public:
-    explicit StreamCommandLine(std::ostream& out);
-    ~StreamCommandLine() override;
+    explicit StreamCommandLine(std::ostream& out) : out_(out) {}
     StreamCommandLine(const StreamCommandLine&) = delete;
     StreamCommandLine& operator=(const StreamCommandLine&) = delete;
-    void print(const Tvx_String& text) override;
+    void print(const std::wstring& text) override;
 
   private:
     std::ostream& out_;
-    HostCommandLine* previous_;
+    ovbase::ScopedService<HostCommandLine> installed_{hostCommandLine(), this};
 };
 
 // Splits NAME=VALUE at the first "="; false for a missing "=" or an empty name.

@@ -1,16 +1,28 @@
-// QtServices.cpp - installation of the Qt services.
+// QtServices.cpp - installation of the Qt services, once.
 #include "ui/services/QtServices.h"
 
+#include "core/PromptService.h"
 #include "ui/grid/CDlgFindReplace.h"
+#include "ui/services/FileDialogs.h"
+#include "ui/services/PromptDialog.h"
 #include "ui/services/QtMessageService.h"
 
 namespace ovui {
 
 void installQtServices() {
-    static QtMessageService messages;
-    setMessageService(&messages);
-    // F3 and F5 in any grid open the find and replace dialog.
-    installFindReplaceDialog();
+    // Once only: a later call must not undo a service a test or a host installed since.
+    static const bool installed = [] {
+        static QtMessageService messages;
+        static QtPromptService prompts;
+        static QtFileDialogService files;
+        static CDlgFindReplaceFactory findDialogs;  // F3 and F5 in any grid
+        messageService().install(&messages);
+        promptService().install(&prompts);
+        fileDialogService().install(&files);
+        findDialogFactory().install(&findDialogs);
+        return true;
+    }();
+    (void)installed;
 }
 
 }  // namespace ovui
