@@ -33,7 +33,10 @@ test-sanitize: deps
 	@cmake --build $(ASAN_BUILD) -j$(JOBS) --target test_programs
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
-demo: build
+# Only the demo's own output: the build's log is shown when the build fails.
+demo: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target ovss_cli > $(BUILD)/demo-build.log 2>&1 \
+		|| { cat $(BUILD)/demo-build.log; exit 1; }
 	@./scripts/demo.sh $(OVSS)
 
 bench: configure

@@ -26,10 +26,12 @@ function(ovss_add_test_program name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE OVSS_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              OVSS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # Tests never touch the user's own data and configuration folders.
+  set(environment "QT_QPA_PLATFORM=offscreen" "XDG_DATA_HOME=${PROJECT_BINARY_DIR}/test-home/data"
+                  "XDG_CONFIG_HOME=${PROJECT_BINARY_DIR}/test-home/config")
   if(OVSS_SANITIZE)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/SanitizerOptions.cpp)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${environment}")
   set_property(GLOBAL APPEND PROPERTY OVSS_TEST_PROGRAMS ${name})
 endfunction()

@@ -31,12 +31,17 @@ macro_calc() {
     "$ovss" calc --drawing "$work/after.json" --macro "$macro" --standard "$standard" \
         --module "$module" --write
     echo "-- what changed in the drawing:"
-    # Each changed value with the name of the object it belongs to.
-    diff -U8 "$drawing" "$work/after.json" | awk '
+    # Each changed value with the variable it belongs to: a dialog variable's "value" by the
+    # variable's name, any other field (a bolt block's diameter, a pattern's count) by its
+    # module and field name. The whole file is context, so every name is seen.
+    diff -U1000000 "$drawing" "$work/after.json" | awk '
         /"name":/ { name = $0; sub(/.*"name": "/, "", name); sub(/".*/, "", name) }
-        /^-[^-]/ { old = $0; sub(/^-[ ]*/, "", old); sub(/,$/, "", old) }
-        /^\+[^+]/ { new = $0; sub(/^\+[ ]*/, "", new); sub(/,$/, "", new)
-                    printf "   %-16s %s  ->  %s\n", name, old, new }' || true
+        /"group":/ { module = name }
+        /^-[^-]/ { old = $0; sub(/^-[ ]*/, "", old); sub(/,$/, "", old)
+                   key = old; sub(/^"/, "", key); sub(/".*/, "", key); sub(/^"[^"]*": /, "", old)
+                   n++; olds[n] = old; labels[n] = (key == "value") ? name : module "." key }
+        /^\+[^+]/ { new = $0; sub(/^\+[ ]*/, "", new); sub(/,$/, "", new); sub(/^"[^"]*": /, "", new)
+                    m++; printf "   %-22s %s  ->  %s\n", labels[m], olds[m], new }' || true
 }
 macro_calc EndPlateBeamToColumn EndPlateBeamColumn EndPlateBeamToColumn
 macro_calc BasePlate BasePlate BasePlate

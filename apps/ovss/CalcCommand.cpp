@@ -16,7 +16,8 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
         "Calculate a connection standard and print NAME=VALUE for every Output variable.\n"
         "List mode: ovss calc SHEET [--set NAME=VALUE]... [--gen NAME=VALUE]...\n"
         "Macro mode: ovss calc --drawing FILE --macro NAME --standard SHEET --module NAME_OR_KEY "
-        "[--write]");
+        "[--write]\n"
+        "Problems of the calculation go to stderr and give exit code 1; bad input gives 2.");
     auto list = std::make_shared<ovcalc::ListCalcOptions>();
     auto macro = std::make_shared<ovcalc::MacroCalcOptions>();
     cmd->add_option("SHEET", list->sheet,
@@ -31,7 +32,10 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
     auto* module =
         cmd->add_option("--module", macro->module,
                         "Module group (or module) name, \"Module.\" + group, or a mapping key");
-    cmd->add_flag("--write", macro->write, "Save the changed drawing");
+    cmd->add_flag("--write", macro->write,
+                  "Save the changed drawing (not when the calculation had problems)");
+    cmd->add_flag("--write-anyway", macro->writeAnyway,
+                  "Save the changed drawing even when the calculation had problems");
     drawing->needs(macroName)->needs(standard)->needs(module);
     macroName->needs(drawing);
     standard->needs(drawing);
@@ -54,8 +58,8 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
             exitCode = kExitBadInput;
             return;
         }
-        if (macro->write) {
-            std::cerr << "error: --write needs --drawing\n";
+        if (macro->write || macro->writeAnyway) {
+            std::cerr << "error: --write and --write-anyway need --drawing\n";
             exitCode = kExitBadInput;
             return;
         }

@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "core/FileSystem.h"
+#include "core/Paths.h"
 #include "core/Tvx_Settings.h"
 
 namespace ovcli {
@@ -12,9 +13,9 @@ void addInfoCommand(CLI::App& app, int& exitCode) {
     cmd->callback([&exitCode] {
         const Tvx_String& lib = gSettings.libDir;
         fmt::print("ovss {}\n", OVSS_VERSION);
-        fmt::print("library folder:     {}{}\n", lib.toUtf8(),
+        fmt::print("library folder:     {}{}\n", shownPath(lib).toUtf8(),
                    folderExists(lib) ? "" : "  (missing)");
-        fmt::print("application folder: {}\n", gSettings.tvxDir.toUtf8());
+        fmt::print("application folder: {}\n", shownPath(gSettings.tvxDir).toUtf8());
         fmt::print("language:           {}\n", gSettings.workLanguage.toUtf8());
         exitCode = folderExists(lib) ? kExitOk : kExitFailed;
     });

@@ -30,6 +30,11 @@ std::string osPath(const Tvx_String& path) {
     return toFileSystemPath(path).string();
 }
 
+// ": " + the system's reason, when there is one.
+std::string cause(const Tvx_String& reason) {
+    return reason.isEmpty() ? std::string() : ": " + reason.toUtf8();
+}
+
 void printError(const std::string& message) {
     fmt::print(stderr, "ovss prof: {}\n", message);
 }
@@ -57,7 +62,10 @@ int runShow(const ProfOptions& options) {
     }
     Tvx_ProfValuesTable table;
     if (!table.readFromFile(name)) {
-        printError("cannot read profile table " + osPath(profileTablePath(gSettings.libDir, name)));
+        const Tvx_String path = profileTablePath(gSettings.libDir, name);
+        const Tvx_String reason = whyNotReadable(path);
+        printError("cannot read profile table " + osPath(path) +
+                   (reason.isEmpty() ? ": not a valid profile table" : cause(reason)));
         return kExitFailed;
     }
     fmt::print("{}", profTableToTsv(table).toUtf8());
@@ -75,7 +83,8 @@ int runImport(const ProfOptions& options) {
     }
     Tvx_String text;
     if (!readTextFile(Tvx_String::fromUtf8(options.tsvPath), text)) {
-        printError("cannot read " + options.tsvPath);
+        printError("cannot read " + options.tsvPath +
+                   cause(whyNotReadable(Tvx_String::fromUtf8(options.tsvPath))));
         return kExitBadInput;
     }
     Tvx_ProfValuesTable table;
@@ -101,7 +110,8 @@ int runImport(const ProfOptions& options) {
     }
     table.typeName = name.endsWith(L".pr", true) ? name.left(name.length() - 3) : name;
     if (!table.writeToFile(name)) {
-        printError("cannot write " + osPath(profileTablePath(gSettings.libDir, name)));
+        const Tvx_String path = profileTablePath(gSettings.libDir, name);
+        printError("cannot write " + osPath(path) + cause(whyNotWritable(path)));
         return kExitFailed;
     }
     fmt::print("{}: {} sections\n", osPath(profileTablePath(gSettings.libDir, name)),

@@ -42,8 +42,12 @@ int readSheetFile(const std::string& sheet) {
     Tvx_Array<Tvx_StringArray> rows;
     {
         StderrCommandLine quiet;
-        if (!ReadSSFile(fromFileSystemPath(sheet), firstCell, headers, rows)) {
-            std::cerr << "ovss read: cannot load the sheet " << sheet << "\n";
+        Tvx_String error;
+        if (!ReadSSFile(fromFileSystemPath(sheet), firstCell, headers, rows, &error)) {
+            std::cerr << "ovss read: cannot load the sheet "
+                      << shortenedText(error.isEmpty() ? Tvx_String::fromUtf8(sheet) : error, 400)
+                             .toUtf8()
+                      << "\n";
             return kExitBadInput;
         }
     }

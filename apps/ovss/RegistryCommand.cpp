@@ -1,13 +1,16 @@
 // `ovss registry register|cleanup|print`: the COM module's registration in the registry store.
 #include <fmt/core.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 
 #include "Command.h"
 #include "core/FileSystem.h"
 #include "core/Paths.h"
 #include "core/Registry.h"
+#include "core/UserFolders.h"
 #include "registry/ComModuleFolder.h"
 #include "registry/SSRegistry.h"
 
@@ -30,6 +33,19 @@ bool useModuleFolder(const std::string& folder) {
         return false;
     }
     setComModuleFolder(Tvx_String::fromUtf8(folder));
+    return true;
+}
+
+bool useUserDataFolder() {
+    const Tvx_String folder = userDataFolder();
+    std::error_code ec;
+    if (folder.isEmpty() ||
+        (std::filesystem::create_directories(toFileSystemPath(folder), ec), ec)) {
+        fmt::print(stderr, "ovss: no user data folder for RegistryIDs.dat{}{}\n",
+                   folder.isEmpty() ? "" : ": ", ec ? ec.message() : "");
+        return false;
+    }
+    setComModuleFolder(folder);
     return true;
 }
 
@@ -69,7 +85,9 @@ int printIdentifiers() {
     fmt::print("\n");  // the declarations start, but do not end, with a line break
     const std::string file = systemPath(comModuleFolder() + L"RegistryIDs.dat");
     if (status != Acad::eOk) {
-        fmt::print(stderr, "ovss: cannot write {}\n", file);
+        const Tvx_String reason = whyNotWritable(comModuleFolder() + L"RegistryIDs.dat");
+        fmt::print(stderr, "ovss: cannot write {}{}{}\n", file, reason.isEmpty() ? "" : ": ",
+                   reason.toUtf8());
         return kExitFailed;
     }
     fmt::print("identifiers written to {}\n", file);
@@ -96,7 +114,14 @@ void addRegistryCommand(CLI::App& app, int& exitCode) {
     };
     for (const auto& action : actions) {
         auto* sub = cmd->add_subcommand(action.name, action.help);
-        sub->callback([moduleFolder, run = action.run, &exitCode] {
+        const bool listing = std::string(action.name) == "print";
+        sub->callback([moduleFolder, run = action.run, listing, &exitCode] {
+            // The listing is user data: without --module-dir it goes to the user's data
+            // folder, never into the program's folder.
+            if (listing && moduleFolder->empty() && !useUserDataFolder()) {
+                exitCode = kExitFailed;
+                return;
+            }
             exitCode = useModuleFolder(*moduleFolder) ? run() : kExitBadInput;
         });
     }

@@ -1,7 +1,10 @@
 // ovss: the command-line tool of the spreadsheet engine (runs without a display).
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+
 #include "Command.h"
+#include "core/UserFolders.h"
 #include "frame/EngineStartup.h"
 
 int main(int argc, char** argv) {
@@ -9,6 +12,12 @@ int main(int argc, char** argv) {
     CLI::App app{"ovss - connection standards and spreadsheet engine"};
     app.require_subcommand(1, 1);
     int exitCode = ovcli::kExitOk;
+    // The first run makes the user's copy of the sample library; without it the bundled one is
+    // read (and must not be written).
+    Tvx_String folderError;
+    if (!installUserFolders(&folderError)) {
+        std::cerr << "ovss: " << folderError.toUtf8() << "\n";
+    }
     ovcli::addInfoCommand(app, exitCode);
     ovcli::addTemplateCommand(app, exitCode);
     ovcli::addRegistryCommand(app, exitCode);

@@ -1,8 +1,12 @@
 // FileSystem.cpp - file and folder services over std::filesystem (error codes, never exceptions).
 #include "core/FileSystem.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 #include "core/AtomicFile.h"
 #include "core/NumberHelpers.h"
@@ -165,4 +169,40 @@ bool ObjectExportFindFilesRecursive(const Tvx_String& folder, const Tvx_String& 
     sortArray(hits);
     found.append(hits);
     return true;
+}
+
+namespace {
+
+Tvx_String systemReason(int err) {
+    return Tvx_String::fromUtf8(std::generic_category().message(err));
+}
+
+}  // namespace
+
+Tvx_String whyNotWritable(const Tvx_String& path) {
+    const std::filesystem::path file = toFileSystemPath(path);
+    std::filesystem::path folder = file.parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    if (::access(folder.c_str(), W_OK) != 0) {
+        return systemReason(errno);
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && ::access(file.c_str(), W_OK) != 0) {
+        return systemReason(errno);
+    }
+    return {};
+}
+
+Tvx_String whyNotReadable(const Tvx_String& path) {
+    const std::filesystem::path file = toFileSystemPath(path);
+    if (::access(file.c_str(), R_OK) != 0) {
+        return systemReason(errno);
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) {
+        return systemReason(EISDIR);
+    }
+    return {};
 }

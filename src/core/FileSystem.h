@@ -38,3 +38,10 @@ Tvx_StringArray listFolders(const Tvx_String& folder);
 // `found`; returns false when `folder` is not a folder.
 bool ObjectExportFindFilesRecursive(const Tvx_String& folder, const Tvx_String& pattern,
                                     Tvx_StringArray& found);
+
+// Why `path` cannot be written, in the system's words ("Permission denied"), judged by the
+// rights on its folder and on the file itself; empty when nothing stands in the way. For the
+// message after a write failed.
+Tvx_String whyNotWritable(const Tvx_String& path);
+// Why `path` cannot be read, in the system's words; empty when it can.
+Tvx_String whyNotReadable(const Tvx_String& path);

@@ -88,3 +88,9 @@ Tvx_String toBackslashes(const Tvx_String& path) {
     out.replace(L"/", L"\\");
     return out;
 }
+
+Tvx_String shownPath(const Tvx_String& path) {
+    Tvx_String out = path;
+    out.replace(L"\\", L"/");
+    return out;
+}

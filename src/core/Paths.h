@@ -29,3 +29,6 @@ Tvx_String joinPath(const Tvx_String& folder, const Tvx_String& name);
 Tvx_String withTrailingSeparator(const Tvx_String& folder);
 // Every separator turned into "\\".
 Tvx_String toBackslashes(const Tvx_String& path);
+// A path as shown to a person on this system: "/" between the parts. The "\\" form stays
+// inside the application, where files and callers rely on it.
+Tvx_String shownPath(const Tvx_String& path);

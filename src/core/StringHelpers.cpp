@@ -170,3 +170,15 @@ void arrArrToArr(const Tvx_Array<Tvx_StringArray>& rows, Tvx_StringArray& lines,
         lines.append(arrToStr(row, separator));
     }
 }
+
+Tvx_String shortenedText(const Tvx_String& text, int limit) {
+    Tvx_String oneLine = text;
+    oneLine.replace(L"\r\n", L" ");
+    oneLine.replace(L"\n", L" ");
+    oneLine.replace(L"\r", L" ");
+    if (limit < 1 || oneLine.length() <= limit) {
+        return oneLine;
+    }
+    return oneLine.left(limit) + L"... (" + Tvx_String::fromInt(oneLine.length() - limit) +
+           L" more characters)";
+}

@@ -67,3 +67,7 @@ void arrToArrArr(const Tvx_StringArray& lines, Tvx_Array<Tvx_StringArray>& rows,
                  const Tvx_String& separator);
 void arrArrToArr(const Tvx_Array<Tvx_StringArray>& rows, Tvx_StringArray& lines,
                  const Tvx_String& separator);
+
+// `text` cut to at most `limit` characters, ending in "... (N more characters)", so that a
+// message never echoes a whole long formula or file line; line breaks become blanks.
+Tvx_String shortenedText(const Tvx_String& text, int limit = 160);

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "core/FileSystem.h"
 #include "core/StringHelpers.h"
 #include "core/TableFile.h"
 #include "core/TextFile.h"
@@ -28,7 +29,14 @@ struct TextTable {
 
 TextTable& table() {
     static TextTable instance;
-    const Tvx_String path = gSettings.tvxDir + L"texts.tsv";
+    // The texts ship with the library; a configuration folder holds them only when the user put
+    // a file of their own there.
+    Tvx_String path = gSettings.tvxDir + L"texts.tsv";
+    if (!fileExists(path)) {
+        path = fileExists(gSettings.libDir + L"texts.tsv")
+                   ? gSettings.libDir + L"texts.tsv"
+                   : Tvx_Settings::bundledLibraryFolder() + L"texts.tsv";
+    }
     if (instance.loaded && instance.loadedFrom == path) {
         return instance;
     }

@@ -2,8 +2,11 @@
 #include "core/Tvx_Settings.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "core/Paths.h"
+#include "core/UserFolders.h"
 
 #ifndef OVSS_BUNDLED_LIBRARY
 #define OVSS_BUNDLED_LIBRARY "library/"
@@ -29,7 +32,14 @@ Tvx_String Tvx_Settings::normalizeFolder(const Tvx_String& folder) {
 Tvx_Settings Tvx_Settings::fromEnvironment() {
     Tvx_Settings settings;
     const Tvx_String bundled = bundledLibraryFolder();
-    settings.libDir = normalizeFolder(fromEnvironmentOr("OVSS_LIBDIR", bundled));
+    // The user's copy of the library once the first run has made it (installUserFolders); the
+    // bundled sample library, read-only, until then.
+    const Tvx_String user = userLibraryFolder();
+    std::error_code ec;
+    const bool userLibrary =
+        !user.isEmpty() && std::filesystem::is_directory(toFileSystemPath(user), ec);
+    settings.libDir =
+        normalizeFolder(fromEnvironmentOr("OVSS_LIBDIR", userLibrary ? user : bundled));
     settings.tvxDir = normalizeFolder(fromEnvironmentOr("OVSS_APPDIR", bundled));
     return settings;
 }

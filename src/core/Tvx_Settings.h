@@ -3,7 +3,8 @@
 //
 // Folders are kept in the application's path form: "\\" separators and a trailing "\\", so that
 // callers can write gSettings.libDir + "prof\\" + name. Defaults: $OVSS_LIBDIR and $OVSS_APPDIR,
-// else the bundled sample library folder (for both).
+// else the user's library copy when the first run has made it (core/UserFolders.h) and else the
+// bundled sample library folder (for both); a program's start-up calls installUserFolders.
 #pragma once
 
 #include "core/Tvx_String.h"

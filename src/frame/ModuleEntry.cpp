@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "host/HostServices.h"
 #include "core/OvTempResourceOverride.h"
 #include "core/Paths.h"
+#include "core/UserFolders.h"
 #include "frame/EngineStartup.h"
 #include "frame/ModuleState.h"
 #include "host/AcrxHost.h"
@@ -55,6 +57,12 @@ void onInitApp(void* appId) {
     if (auto* linker = AcRxDynamicLinker::cast(acrxSysRegistry()->at(L"DynamicLinker"))) {
         linker->unlockApplication(appId);
         linker->registerAppMDIAware(appId);
+    }
+    // The user's library and settings folders; without them the bundled library is used as is
+    // (read-only sample data) and the reason goes to the command line.
+    Tvx_String folderError;
+    if (!installUserFolders(&folderError)) {
+        acutPrintf(L"\n%s\n", folderError.c_str());
     }
     ModuleState& state = moduleState();
     state.checkBitmapOn = ovres::loadBitmap(ovres::kCheckBitmapOn);

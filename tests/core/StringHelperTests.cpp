@@ -169,3 +169,11 @@ TEST(Arrays, MutatorsRefuseBadIndices) {
 }
 
 }  // namespace
+
+TEST(ShortenedText, ALongFormulaIsCutToOneReadableLine) {
+    const Tvx_String formula = Tvx_String(L"=") + Tvx_String(std::wstring(400'000, L'A'));
+    const Tvx_String shown = shortenedText(formula, 20);
+    EXPECT_EQ(shown, L"=AAAAAAAAAAAAAAAAAAA... (399981 more characters)");
+    EXPECT_EQ(shortenedText(L"a\nb", 20), L"a b");
+    EXPECT_EQ(shortenedText(L"short"), L"short");
+}

@@ -1,6 +1,8 @@
 // BillFromTsv.cpp - reading a bill from tab-separated text and writing it through OvSSBillOutput.
 #include "spread/bill/BillFromTsv.h"
 
+#include "base/AtomicFile.h"
+#include "base/Utf8.h"
 #include "core/FileSystem.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
@@ -8,8 +10,13 @@
 #include "grid/Delimited.h"
 #include "grid/GridTypes.h"
 #include "spread/bill/OvSSBillOutput.h"
+#include "spread/sheetfiles/SettingsFolder.h"
 
 namespace {
+
+Tvx_String causeText(const Tvx_String& cause) {
+    return cause.isEmpty() ? Tvx_String() : L": " + cause;
+}
 
 constexpr const wchar_t* kSubTotalMark = L"#subtotal";
 
@@ -75,11 +82,13 @@ bool parseColumnTypes(const Tvx_String& text, Tvx_Array<int>& types, Tvx_String&
     if (!text.isEmpty()) {
         for (Tvx_String item : strToArr(text, L",")) {
             item.trim();
-            const bool digits = !item.isEmpty() && item.length() <= 9 &&
-                                item.wstr().find_first_not_of(L"0123456789") == std::wstring::npos;
-            if (!digits) {
+            // 1, 2 and 3 are the types there are, 0 leaves a column alone; any other number
+            // would be stored and then silently do nothing.
+            const bool known = item == L"0" || item == L"1" || item == L"2" || item == L"3";
+            if (!known) {
                 error =
-                    L"a column type must be a whole number (1 integer, 2 one decimal, 3 text): "
+                    L"a column type must be 1 (integer), 2 (one decimal), 3 (text) or 0 (none), "
+                    L"not "
                     L"\"" +
                     item + L"\"";
                 return false;
@@ -95,23 +104,39 @@ BillWriteResult writeBillFromTsv(const Tvx_String& rowsFile, const Tvx_String& s
                                  const Tvx_String& settingsName, const Tvx_Array<int>& types,
                                  Tvx_String& message) {
     if (!getExtension(sheetFile).equal(L"ovs", false)) {
-        message = L"the output must be an .ovs sheet: " + sheetFile;
+        message = L"the output must be an .ovs sheet: " + shownPath(sheetFile);
         return BillWriteResult::BadInput;
     }
     const Tvx_String folder = getFolder(sheetFile);
     if (!folder.isEmpty() && !folderExists(folder)) {
-        message = L"the output folder does not exist: " + folder;
+        message = L"the output folder does not exist: " + shownPath(folder);
         return BillWriteResult::BadInput;
     }
-    Tvx_String text;
-    if (!fileExists(rowsFile) || !readTextFile(rowsFile, text)) {
-        message = L"cannot read the rows file " + rowsFile;
+    if (!settingsName.isEmpty()) {
+        const Tvx_String settingsFile = sheetSettingsFile(settingsName);
+        if (settingsFile.isEmpty() || !fileExists(settingsFile)) {
+            message = L"no sheet settings \"" + settingsName + L"\" (looked for " +
+                      (settingsFile.isEmpty() ? Tvx_String(L"a plain name, not a path")
+                                              : shownPath(settingsFile)) +
+                      L")";
+            return BillWriteResult::BadInput;
+        }
+    }
+    std::string bytes;
+    std::wstring readError;
+    if (!ovbase::readWholeFile(toFileSystemPath(rowsFile), bytes, &readError)) {
+        message = L"cannot read the rows file: " + Tvx_String(readError);
         return BillWriteResult::BadInput;
     }
+    if (bytes.find('\0') != std::string::npos) {
+        message = L"the rows file " + shownPath(rowsFile) + L" is not a text file";
+        return BillWriteResult::BadInput;
+    }
+    const Tvx_String text(ovbase::decodeTextFile(bytes));
     BillTsv bill;
     Tvx_String error;
     if (!parseBillTsv(text, bill, error)) {
-        message = rowsFile + L": " + error;
+        message = shownPath(rowsFile) + L": " + error;
         return BillWriteResult::BadInput;
     }
     OvSSBillOutput output;
@@ -128,9 +153,10 @@ BillWriteResult writeBillFromTsv(const Tvx_String& rowsFile, const Tvx_String& s
         }
     }
     if (output.onEndFeed() != Acad::eOk) {
-        message = L"cannot write the sheet " + sheetFile;
+        message = L"cannot write the sheet " + shownPath(sheetFile) +
+                  causeText(whyNotWritable(sheetFile));
         return BillWriteResult::Failed;
     }
-    message = Tvx_String::format(L"wrote %d rows to ", output.getRowCount()) + sheetFile;
+    message = Tvx_String::format(L"wrote %d rows to ", output.getRowCount()) + shownPath(sheetFile);
     return BillWriteResult::Ok;
 }

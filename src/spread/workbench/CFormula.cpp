@@ -19,20 +19,20 @@ constexpr int kStartCols = 8;
 constexpr int kNumberBlock = 6;  // cells (1, 1)..(6, 6) start as numbers with 2 decimals
 
 // Sheets load by extension; any other name is taken to be in the grid's own format.
-bool loadAnySheet(ovgrid::Grid& grid, const Tvx_String& path) {
+bool loadAnySheet(ovgrid::Grid& grid, const Tvx_String& path, std::wstring* error) {
     const std::filesystem::path file = toFileSystemPath(path);
     if (sheetFileFormatOf(file) == SheetFileFormat::Unknown) {
-        return grid.loadFromFile(file);
+        return grid.loadFromFile(file, error);
     }
-    return loadSheetFile(grid, file, nullptr);
+    return loadSheetFile(grid, file, error);
 }
 
-bool saveAnySheet(const ovgrid::Grid& grid, const Tvx_String& path) {
+bool saveAnySheet(const ovgrid::Grid& grid, const Tvx_String& path, std::wstring* error) {
     const std::filesystem::path file = toFileSystemPath(path);
     if (sheetFileFormatOf(file) == SheetFileFormat::Unknown) {
-        return grid.saveToFile(file, 0);
+        return grid.saveToFile(file, 0, error);
     }
-    return saveSheetFile(grid, file, nullptr);
+    return saveSheetFile(grid, file, error);
 }
 
 }  // namespace
@@ -85,8 +85,12 @@ bool CFormula::onInitDialog() {
     grid_.setMaxRows(kStartRows);
     grid_.setMaxCols(kStartCols);
     grid_.SSSetTwoCodeSetting(4, 5);
-    grid_.setNumberType(1, 1, kNumberBlock, kNumberBlock, 2, false);
+    // The start-up layout is for an empty workbench: a table loaded over it would have its
+    // text refused by the number cells and its numbers shown with two decimals.
     loaded_ = !path_.isEmpty() && loadSheet();
+    if (!loaded_) {
+        grid_.setNumberType(1, 1, kNumberBlock, kNumberBlock, 2, false);
+    }
     acutPrintf(L"Loading spreadsheet:%s\n", path_.c_str());
     // Loading replaces the grid's functions.
     registerFromTable(grid_);
@@ -108,7 +112,25 @@ bool CFormula::onInitDialog() {
 }
 
 bool CFormula::loadSheet() {
-    return grid_.grid() && loadAnySheet(*grid_.grid(), path_);
+    loadError_.empty();
+    if (!grid_.grid()) {
+        loadError_ = L"no grid";
+        return false;
+    }
+    const SheetFileFormat format = sheetFileFormatOf(toFileSystemPath(path_));
+    if (format == SheetFileFormat::Csv || format == SheetFileFormat::Tsv) {
+        // A table is data as typed: no cell type of the start-up layout may refuse or
+        // reformat it.
+        const int cols = std::max(grid_.getMaxCols(), 1);
+        const int rows = std::max(grid_.getMaxRows(), 1);
+        grid_.setEditType(1, 1, cols, rows);
+    }
+    std::wstring error;
+    if (!loadAnySheet(*grid_.grid(), path_, &error)) {
+        loadError_ = shownPath(path_) + L": " + Tvx_String(error);
+        return false;
+    }
+    return true;
 }
 
 void CFormula::readTexts() {
@@ -178,8 +200,11 @@ void CFormula::showFormulas() {
 }
 
 bool CFormula::onSaveToFile() {
-    if (!grid_.grid() || path_.isEmpty() || !saveAnySheet(*grid_.grid(), path_)) {
-        acutPrintf(L"Save failed\n");
+    std::wstring error;
+    if (!grid_.grid() || path_.isEmpty() || !saveAnySheet(*grid_.grid(), path_, &error)) {
+        const Tvx_String why = path_.isEmpty() ? Tvx_String(L"no file given")
+                                               : shownPath(path_) + L": " + Tvx_String(error);
+        acutPrintf(L"Save failed: %s\n", why.c_str());
         return false;
     }
     return true;
@@ -188,7 +213,8 @@ bool CFormula::onSaveToFile() {
 bool CFormula::onLoadFromFile() {
     const bool ok = !path_.isEmpty() && loadSheet();
     if (!ok) {
-        acutPrintf(L"Load failed\n");
+        acutPrintf(L"Load failed: %s\n",
+                   (path_.isEmpty() ? Tvx_String(L"no file given") : loadError_).c_str());
     } else {
         loaded_ = true;
     }

@@ -73,6 +73,8 @@ class CFormula {
     // --- results
     int mode() const { return mode_; }
     bool loaded() const { return loaded_; }
+    // Why the last load failed: the file and the cause (empty after a load that worked).
+    const Tvx_String& loadError() const { return loadError_; }
     const Tvx_String& resultText() const { return result_; }    // mode 1
     const Tvx_String& firstCell() const { return firstCell_; }  // mode 4
     Tvx_Spread& spread() { return grid_; }
@@ -101,6 +103,7 @@ class CFormula {
     int evalRow_ = 1;
     ovgrid::Grid* callingGrid_ = nullptr;
     bool loaded_ = false;
+    Tvx_String loadError_;
     bool autoCalc_ = false;
     int style_ = kDefaultStyle;
 };

@@ -7,6 +7,11 @@
 
 bool ReadSSFile(const Tvx_String& path, Tvx_String& firstCell, Tvx_StringArray& headers,
                 Tvx_Array<Tvx_StringArray>& rows) {
+    return ReadSSFile(path, firstCell, headers, rows, nullptr);
+}
+
+bool ReadSSFile(const Tvx_String& path, Tvx_String& firstCell, Tvx_StringArray& headers,
+                Tvx_Array<Tvx_StringArray>& rows, Tvx_String* error) {
     firstCell.empty();
     headers.removeAll();
     rows.removeAll();
@@ -14,6 +19,9 @@ bool ReadSSFile(const Tvx_String& path, Tvx_String& firstCell, Tvx_StringArray& 
     workbench.setReadTargets(&headers, &rows);
     workbench.doModal();
     firstCell = workbench.firstCell();
+    if (error != nullptr) {
+        *error = workbench.loadError();
+    }
     return workbench.loaded();
 }
 

@@ -11,6 +11,9 @@
 // empty one. False when the file could not be loaded.
 bool ReadSSFile(const Tvx_String& path, Tvx_String& firstCell, Tvx_StringArray& headers,
                 Tvx_Array<Tvx_StringArray>& rows);
+// The same, with the reason (file and cause) in `error` when the sheet does not load.
+bool ReadSSFile(const Tvx_String& path, Tvx_String& firstCell, Tvx_StringArray& headers,
+                Tvx_Array<Tvx_StringArray>& rows, Tvx_String* error);
 
 // Loads the sheet, recalculates the cell and gives its value. False when the sheet could not be
 // loaded (`result` is then the cell's text in the empty start-up sheet, "").

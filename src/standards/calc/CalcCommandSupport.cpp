@@ -1,8 +1,11 @@
 // CalcCommandSupport.cpp - job settings, stream messages and arguments of the calc jobs.
 #include "standards/calc/CalcCommandSupport.h"
 
+#include "base/Utf8.h"
+
 #include "core/FileSystem.h"
 #include "core/Paths.h"
+#include "core/StringHelpers.h"
 #include "standards/calc/StandardsPaths.h"
 
 namespace ovcalc {
@@ -25,6 +28,10 @@ int StreamMessages::show(const Tvx_String& text, const Tvx_String& caption, unsi
     return defaultMessageAnswer(type);
 }
 
+void StreamCommandLine::print(const std::wstring& text) {
+    out_ << ovbase::toUtf8(text);
+}
+
 bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value) {
     const std::size_t equals = argument.find('=');
     if (equals == std::string::npos) {
@@ -42,6 +49,15 @@ bool findSheetFile(const std::string& sheet, Tvx_String& path) {
     }
     path = resolveStandardsFile(Tvx_String::fromUtf8(sheet));
     return fileExists(path);
+}
+
+Tvx_String sheetNotFoundText(const std::string& sheet) {
+    const Tvx_String name = Tvx_String::fromUtf8(sheet);
+    if (name.isEmpty()) {
+        return L"no standards sheet given";
+    }
+    return L"no standards sheet \"" + shortenedText(name, 80) + L"\" (looked for " +
+           shownPath(name) + L" and " + shownPath(resolveStandardsFile(name)) + L")";
 }
 
 }  // namespace ovcalc

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "host/HostServices.h"
 #include "core/MessageService.h"
 #include "core/Tvx_Settings.h"
 #include "core/Tvx_String.h"
@@ -38,10 +39,26 @@ class StreamMessages : public MessageService {
     ovbase::ScopedService<MessageService> installed_{messageService(), this};
 };
 
+// Host command-line output (notices such as a skipped profile table) on a stream, so that the
+// tool's stdout holds its results only; installed for its lifetime.
+class StreamCommandLine : public TerminalCommandLine {
+  public:
+    explicit StreamCommandLine(std::ostream& out) : out_(out) {}
+    StreamCommandLine(const StreamCommandLine&) = delete;
+    StreamCommandLine& operator=(const StreamCommandLine&) = delete;
+    void print(const std::wstring& text) override;
+
+  private:
+    std::ostream& out_;
+    ovbase::ScopedService<HostCommandLine> installed_{hostCommandLine(), this};
+};
+
 // Splits NAME=VALUE at the first "="; false for a missing "=" or an empty name.
 bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value);
 
 // The sheet file a name stands for (as the calculation resolves it); false when none exists.
 bool findSheetFile(const std::string& sheet, Tvx_String& path);
+// "no standards sheet "X" (looked for A and B)", with the places the calculation looks.
+Tvx_String sheetNotFoundText(const std::string& sheet);
 
 }  // namespace ovcalc

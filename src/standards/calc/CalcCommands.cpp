@@ -2,6 +2,7 @@
 #include "standards/calc/CalcCommands.h"
 
 #include "core/Paths.h"
+#include "core/StringHelpers.h"
 #include "core/TextFile.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroDataSync.h"
@@ -12,6 +13,7 @@
 #include "standards/calc/CalcCommandSupport.h"
 #include "standards/calc/StartDlgStandardsSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
+#include "standards/mapping/MappingFileCheck.h"
 
 namespace ovcalc {
 
@@ -48,6 +50,29 @@ bool addGeneralVariables(const std::vector<std::string>& arguments, OvDlgStandar
         }
     }
     return true;
+}
+
+void printProblems(const OvCalcProblems& problems, std::ostream& err) {
+    for (const OvCalcProblem& problem : problems) {
+        err << "problem: " << problem.describe().toUtf8() << "\n";
+    }
+}
+
+// The module groups of a macro (a module without a group stands for itself), in module order.
+Tvx_StringArray moduleGroupsOf(const Tvx_Macro& macro) {
+    Tvx_StringArray groups;
+    for (int i = 0; i < macro.moduleCount(); ++i) {
+        const Tvx_Module* module = macro.module(i);
+        if (module == nullptr) {
+            continue;
+        }
+        const Tvx_String group =
+            module->groupName().isEmpty() ? module->name() : module->groupName();
+        if (groups.find(group, false) < 0) {
+            groups.append(group);
+        }
+    }
+    return groups;
 }
 
 // Each Output variable once: a repeated declaration was dropped by the calculation and holds
@@ -107,58 +132,65 @@ bool writeBoltRecordsToMacro(Tvx_DbMacro* dbMacro, const MacroData& computed) {
     return true;
 }
 
-// True when the standard's mapping file has a line for `key`.
-bool mappingHasKey(const Tvx_String& sheetPath, const Tvx_String& key) {
-    Tvx_StringArray lines;
-    if (!ObjectExportReadFile(changeExtension(sheetPath, L"map"), lines)) {
-        return false;
-    }
-    for (const Tvx_String& line : lines) {
-        if (line.left(key.length() + 1).equal(key + L"=", false)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// "Module.x" is taken as given, and so is a key of the standard's mapping file; any other name
-// of a module group means that group (module-group mode).
-Tvx_String moduleNameOf(const std::string& module, const Tvx_Macro& macro,
-                        const Tvx_String& sheetPath) {
+// What --module names: "Module." + a group of the macro, a key of the standard's mapping file
+// (found by the engine's own rule, MappingFileCheck), or a module group's bare name. False with
+// the reason when it is none of them or the mapping it names cannot be used.
+bool moduleNameOf(const std::string& module, const Tvx_Macro& macro, const Tvx_String& standard,
+                  Tvx_String& moduleName, Tvx_String& reason) {
     const Tvx_String name = Tvx_String::fromUtf8(module);
-    if (name.startsWith(kModuleGroupPrefix, true) || mappingHasKey(sheetPath, name)) {
-        return name;
-    }
-    for (int i = 0; i < macro.moduleCount(); ++i) {
-        const Tvx_Module* candidate = macro.module(i);
-        if (candidate != nullptr && !candidate->groupName().isEmpty() &&
-            candidate->groupName().equal(name, false)) {
-            return Tvx_String(kModuleGroupPrefix) + candidate->groupName();
+    const Tvx_StringArray groups = moduleGroupsOf(macro);
+    const Tvx_String groupList = groups.isEmpty() ? Tvx_String(L"none") : arrToStr(groups, L", ");
+    if (name.startsWith(kModuleGroupPrefix, true)) {
+        const Tvx_String group = moduleGroupOf(name);
+        if (groups.find(group, false) < 0) {
+            reason = L"the macro has no module group \"" + shortenedText(group, 60) +
+                     L"\" (its groups: " + groupList + L")";
+            return false;
         }
+        moduleName = name;
+        return true;
     }
-    return name;
+    Tvx_StringArray keys;
+    Tvx_String keysReason;
+    const bool keysRead = readMappingKeys(standard, keys, keysReason);
+    if (keysRead && keys.find(name, true) >= 0) {
+        moduleName = name;
+        return checkMappingFile(standard, name, reason);
+    }
+    const int group = groups.find(name, false);
+    if (group >= 0) {
+        moduleName = Tvx_String(kModuleGroupPrefix) + groups[group];
+        return true;
+    }
+    reason = L"\"" + shortenedText(name, 60) +
+             L"\" is neither a module group of the macro (its groups: " + groupList +
+             L") nor a mapping key: ";
+    Tvx_String mappingReason;
+    checkMappingFile(standard, name, mappingReason);
+    reason += mappingReason;
+    return false;
 }
 
 }  // namespace
 
 int runListCalc(const ListCalcOptions& options, std::ostream& out, std::ostream& err) {
     JobSettings settings(options.libDir, options.warnings);
+    StreamCommandLine notices(err);
     Tvx_String path;
     if (!findSheetFile(options.sheet, path)) {
-        err << "error: no standards sheet \"" << options.sheet << "\" (looked for " << path.toUtf8()
-            << ")\n";
+        err << "error: " << sheetNotFoundText(options.sheet).toUtf8() << "\n";
         return kCalcBadInput;
     }
     OvVarCells sheetCells;
     std::wstring loadError;
     const SheetRead read = readSheetVariables(path, sheetCells, loadError);
     if (read == SheetRead::Unloadable) {
-        err << "error: " << path.toUtf8() << " is not a sheet: " << Tvx_String(loadError).toUtf8()
-            << "\n";
+        err << "error: " << shownPath(path).toUtf8()
+            << " is not a sheet: " << shortenedText(Tvx_String(loadError), 300).toUtf8() << "\n";
         return kCalcBadInput;
     }
     if (read == SheetRead::NoAreas) {
-        err << "error: " << path.toUtf8() << " has no \"Input\" or no \"Output\" area\n";
+        err << "error: " << shownPath(path).toUtf8() << " has no \"Input\" or no \"Output\" area\n";
         return kCalcFailed;
     }
     OvDlgStandardsData data;
@@ -171,6 +203,7 @@ int runListCalc(const ListCalcOptions& options, std::ostream& out, std::ostream&
             data.varCells.append(handed);
         }
     }
+    Tvx_StringArray given;
     for (const std::string& argument : options.setValues) {
         Tvx_String name;
         Tvx_String value;
@@ -180,26 +213,51 @@ int runListCalc(const ListCalcOptions& options, std::ostream& out, std::ostream&
             return kCalcBadInput;
         }
         if (data.varCells.findVarCell(name, index) != Acad::eOk) {
-            err << "error: \"" << name.toUtf8() << "\" is no Input or Output variable of "
-                << path.toUtf8() << "\n";
+            err << "error: --set " << shortenedText(Tvx_String::fromUtf8(argument), 80).toUtf8()
+                << ": \"" << shortenedText(name, 60).toUtf8()
+                << "\" is no Input or Output variable of " << shownPath(path).toUtf8() << "\n";
+            return kCalcBadInput;
+        }
+        const OvVarCell& cell = data.varCells[index];
+        if (isNumericValueType(cell.valueType) && !isNumber(value)) {
+            err << "error: --set " << shortenedText(Tvx_String::fromUtf8(argument), 80).toUtf8()
+                << ": \"" << shortenedText(value, 60).toUtf8() << "\" is not a number, and "
+                << cell.name.toUtf8() << " is a number variable of " << shownPath(path).toUtf8()
+                << "\n";
             return kCalcBadInput;
         }
         data.varCells[index].value = value;
+        given.append(cell.name);
+    }
+    Tvx_StringArray unset;
+    for (const OvVarCell& cell : data.varCells) {
+        if (cell.isInput() && given.find(cell.name, false) < 0) {
+            unset.append(cell.name);
+        }
+    }
+    if (!unset.isEmpty()) {
+        err << "error: no value for the Input variable" << (unset.length() > 1 ? "s " : " ")
+            << arrToStr(unset, L", ").toUtf8() << " of " << shownPath(path).toUtf8()
+            << " (give --set NAME=VALUE for each)\n";
+        return kCalcBadInput;
     }
     if (!addGeneralVariables(options.genValues, data, err)) {
         return kCalcBadInput;
     }
     StreamMessages messages(err);
-    if (!StartDlgStandardsSS(data)) {
-        err << "error: the calculation of " << path.toUtf8() << " failed\n";
+    const bool done = StartDlgStandardsSS(data);
+    printProblems(data.problems, err);
+    if (!done) {
+        err << "error: the calculation of " << shownPath(path).toUtf8() << " failed\n";
         return kCalcFailed;
     }
     printOutputs(data.varCells, out);
-    return kCalcOk;
+    return data.problems.isEmpty() ? kCalcOk : kCalcFailed;
 }
 
 int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostream& err) {
     JobSettings settings(options.libDir, options.warnings);
+    StreamCommandLine notices(err);
     const Tvx_String drawingPath = Tvx_String::fromUtf8(options.drawing);
     Tvx_Drawing drawing;
     Tvx_String error;
@@ -214,8 +272,16 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
     }
     Tvx_String sheetPath;
     if (!findSheetFile(options.standard, sheetPath)) {
-        err << "error: no standards sheet \"" << options.standard << "\" (looked for "
-            << sheetPath.toUtf8() << ")\n";
+        err << "error: " << sheetNotFoundText(options.standard).toUtf8() << "\n";
+        return kCalcBadInput;
+    }
+    const Tvx_String standard = Tvx_String::fromUtf8(options.standard);
+    Tvx_String moduleName;
+    Tvx_String moduleReason;
+    if (!moduleNameOf(options.module, *dbMacro->macro(), standard, moduleName, moduleReason)) {
+        err << "error: --module "
+            << shortenedText(Tvx_String::fromUtf8(options.module), 60).toUtf8() << ": "
+            << moduleReason.toUtf8() << "\n";
         return kCalcBadInput;
     }
     MacroData macroData;
@@ -225,8 +291,7 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
     }
     AcTransaction transaction;
     OvDlgStandardsData data;
-    data.initialize(dbMacro, Tvx_String::fromUtf8(options.standard),
-                    moduleNameOf(options.module, *dbMacro->macro(), sheetPath), &macroData);
+    data.initialize(dbMacro, standard, moduleName, &macroData);
     data.transaction = &transaction;
     Tvx_StringArray generalNames;
     dbMacro->macro()->getGeneralVariables(generalNames);
@@ -239,8 +304,12 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
         return kCalcBadInput;
     }
     StreamMessages messages(err);
-    if (!StartDlgStandardsSS(data)) {
-        err << "error: the calculation of " << sheetPath.toUtf8() << " failed\n";
+    const bool done = StartDlgStandardsSS(data);
+    printProblems(data.problems, err);
+    if (!done) {
+        err << "error: the calculation of " << shownPath(sheetPath).toUtf8() << " failed"
+            << (options.write || options.writeAnyway ? "; the drawing was not written" : "")
+            << "\n";
         return kCalcFailed;
     }
     printOutputs(data.varCells, out);
@@ -248,14 +317,26 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
         err << "error: the bolt data of the macro " << options.macro << " was not written\n";
         return kCalcFailed;
     }
-    if (options.write) {
+    const bool sound = data.problems.isEmpty();
+    if (options.write && !options.writeAnyway && !sound) {
+        err << "error: " << data.problems.length() << " problem(s) in the calculation; the drawing "
+            << shownPath(drawingPath).toUtf8()
+            << " was not written (--write-anyway writes it regardless)\n";
+        return kCalcFailed;
+    }
+    if (options.write || options.writeAnyway) {
         transaction.commit();
         if (!drawing.saveToFile(drawingPath, error)) {
             err << "error: the drawing was not written: " << error.toUtf8() << "\n";
             return kCalcFailed;
         }
+        if (!sound) {
+            err << "warning: the drawing " << shownPath(drawingPath).toUtf8()
+                << " was written despite " << data.problems.length()
+                << " problem(s), as --write-anyway asked\n";
+        }
     }
-    return kCalcOk;
+    return sound ? kCalcOk : kCalcFailed;
 }
 
 }  // namespace ovcalc

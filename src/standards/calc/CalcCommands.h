@@ -1,7 +1,9 @@
 // CalcCommands.h - the standards jobs of the ovss tool (calc in list and macro mode, lint),
 // written against streams so that the tool and the tests run the same code. Each returns the
 // process exit code: 0 done, 1 the calculation failed (lint: problems found), 2 bad input.
-// Message boxes of the calculation go to `err`.
+// Message boxes of the calculation go to `err`; so does every problem the calculation record
+// lists, whatever the warnings setting, and any problem makes the exit code 1 (and, in macro
+// mode, keeps the drawing unwritten unless writeAnyway).
 #pragma once
 
 #include <ostream>
@@ -29,6 +31,9 @@ struct MacroCalcOptions {
     std::vector<std::string> genValues;
     bool warnings = false;
     bool write = false;
+    // Write the drawing even when the calculation had problems (they are still reported and
+    // the exit code is still 1).
+    bool writeAnyway = false;
 };
 
 // Prints NAME=VALUE for every Output variable, in sheet order.

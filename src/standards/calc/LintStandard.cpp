@@ -3,6 +3,7 @@
 // placeholder Input values (1 for numbers, empty for texts); every equation that fails is
 // reported with its row and the reason. Error values that only the placeholder values may
 // cause (a division by zero, a failed lookup) are reported as notes and do not count.
+#include "core/Paths.h"
 #include "core/StringHelpers.h"
 #include "standards/CDlgSSStandards.h"
 #include "standards/calc/CalcCommandSupport.h"
@@ -75,9 +76,10 @@ int reportFailures(const OvCalcSS& sheet, std::ostream& out) {
     for (const OvCalcFailure& failure : sheet.failures()) {
         const bool note = onlyPlaceholderTrouble(failure);
         out << (note ? "note: " : "") << "row " << failure.row << " ("
-            << cellName(failure.col, failure.row).toUtf8() << "): " << failure.equation.toUtf8()
-            << ": " << failure.reason.toUtf8() << (note ? " with placeholder Input values" : "")
-            << "\n";
+            << cellName(failure.col, failure.row).toUtf8()
+            << "): " << shortenedText(failure.equation).toUtf8() << ": "
+            << shortenedText(failure.reason, 400).toUtf8()
+            << (note ? " with placeholder Input values" : "") << "\n";
         if (note) {
             continue;
         }
@@ -102,10 +104,10 @@ int reportFailures(const OvCalcSS& sheet, std::ostream& out) {
 int runLint(const std::string& sheet, const std::string& libDir, std::ostream& out,
             std::ostream& err) {
     JobSettings settings(libDir, false);
+    StreamCommandLine notices(err);
     Tvx_String path;
     if (!findSheetFile(sheet, path)) {
-        err << "error: no standards sheet \"" << sheet << "\" (looked for " << path.toUtf8()
-            << ")\n";
+        err << "error: " << sheetNotFoundText(sheet).toUtf8() << "\n";
         return kCalcBadInput;
     }
     CDlgSSStandards dlg;
@@ -118,10 +120,14 @@ int runLint(const std::string& sheet, const std::string& libDir, std::ostream& o
     data.ssFile = path;
     OvCalcSS& calcSS = dlg.calcSS();
     if (calcSS.loadFile(data) != Acad::eOk) {
-        err << "error: " << path.toUtf8() << " is not a sheet\n";
+        err << "error: " << shownPath(path).toUtf8() << " is not a sheet";
+        for (const OvCalcProblem& problem : calcSS.problems()) {
+            err << ": " << shortenedText(problem.reason, 300).toUtf8();
+        }
+        err << "\n";
         return kCalcBadInput;
     }
-    out << path.toUtf8() << "\n";
+    out << shownPath(path).toUtf8() << "\n";
     int problems = reportAreas(calcSS, out);
     OvVarCells declared;
     if (declared.findVarCells(calcSS) == Acad::eOk) {

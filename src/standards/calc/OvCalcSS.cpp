@@ -6,14 +6,32 @@
 #include <utility>
 #include <vector>
 
+#include "core/Paths.h"
 #include "core/Tvx_Timer.h"
 #include "grid/CellStore.h"
+#include "grid/Grid.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/SheetCache.h"
 #include "standards/calc/StandardsPaths.h"
 #include "standards/calc/WholeWordReplace.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
 #include "standards/pool/ModuleTimers.h"
+
+namespace {
+
+const wchar_t* const kNoInputOutputAreas = L"no \"Input\" or no \"Output\" area";
+
+// Why a sheet file does not load: the grid's own reason, naming the file.
+Tvx_String sheetLoadError(const Tvx_String& path) {
+    ovgrid::Grid probe;
+    std::wstring error;
+    if (probe.loadFromFile(toFileSystemPath(path), &error)) {
+        return L"the sheet cannot be loaded";
+    }
+    return L"cannot load the sheet: " + Tvx_String(error);
+}
+
+}  // namespace
 
 void OvCalcSS::preparationKey(const Tvx_StringArray& names, const Tvx_StringArray& values,
                               Tvx_StringArray& keyNames, Tvx_StringArray& keyValues) {
@@ -26,19 +44,26 @@ void OvCalcSS::preparationKey(const Tvx_StringArray& names, const Tvx_StringArra
 
 Acad::ErrorStatus OvCalcSS::calculate(OvDlgStandardsData& data) {
     preparedAllowed_ = true;
-    const Acad::ErrorStatus status = calculateOnce(data);
-    if (!restartUnprepared_) {
-        return status;
+    Acad::ErrorStatus status = calculateOnce(data);
+    if (restartUnprepared_) {
+        // The prepared copy did not fit this calculation; nothing has left the grid yet.
+        preparedAllowed_ = false;
+        status = calculateOnce(data);
     }
-    // The prepared copy did not fit this calculation; nothing has left the grid yet.
-    preparedAllowed_ = false;
-    return calculateOnce(data);
+    data.problems = problems_;
+    return status;
+}
+
+void OvCalcSS::sheetProblem(OvCalcProblem::Kind kind, const Tvx_String& subject,
+                            const Tvx_String& reason) {
+    problems_.add(kind, ssFile, subject, reason);
 }
 
 Acad::ErrorStatus OvCalcSS::calculateOnce(OvDlgStandardsData& data) {
     restartUnprepared_ = false;
     prepared_.reset();
     failures_.removeAll();
+    problems_.removeAll();
     // Nothing of an earlier calculation in this grid may leak into this one (a stale mapping
     // would write values into the wrong objects of the macro).
     varCells = OvVarCells();
@@ -69,6 +94,7 @@ Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
     setCalculationProperties(*this);
     plan_ = keptSheet(path);
     if (plan_ == nullptr) {
+        problems_.add(OvCalcProblem::Sheet, path, Tvx_String(), sheetLoadError(path));
         return Acad::eInvalidInput;
     }
     if (preparedAllowed_) {
@@ -81,6 +107,7 @@ Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
         }
     }
     if (!SSLoadFromSheet(prepared_ != nullptr ? *prepared_->sheet : *plan_->sheet())) {
+        problems_.add(OvCalcProblem::Sheet, path, Tvx_String(), L"the sheet cannot be loaded");
         return Acad::eInvalidInput;
     }
     // A sheet file may carry its own settings; the calculation needs its own.
@@ -108,23 +135,31 @@ Acad::ErrorStatus OvCalcSS::calcMacroMode(OvDlgStandardsData& data) {
     {
         Tvx_FunctionTimer timer(gInitSSForInput);
         if (data.dbMacro == nullptr || data.transaction == nullptr) {
+            sheetProblem(OvCalcProblem::Sheet, Tvx_String(),
+                         data.dbMacro == nullptr ? L"macro mode without a macro"
+                                                 : L"macro mode without a transaction");
             return Acad::eInvalidInput;
         }
         genVarNames = data.genVarNames;
         genVarValues = data.genVarValues;
         if (findDeclaredVariables() != Acad::eOk) {
+            sheetProblem(OvCalcProblem::Sheet, Tvx_String(), kNoInputOutputAreas);
             return Acad::eInvalidInput;
         }
     }
     {
         Tvx_FunctionTimer timer(gSSSGetFromMacro);
-        if (varCells.getFromMacro(data) != Acad::eOk) {
+        if (varCells.getFromMacro(data, &problems_) != Acad::eOk) {
+            sheetProblem(OvCalcProblem::Mapping, Tvx_String(),
+                         L"no mapping: neither a module group nor a macro");
             return Acad::eInvalidInput;
         }
     }
     {
         Tvx_FunctionTimer timer(gSetMacroValuelsToSS);
         if (varCells.setValuesToSS(*this) != Acad::eOk) {
+            sheetProblem(OvCalcProblem::Sheet, Tvx_String(),
+                         L"the variables' values cannot be written into their cells");
             return Acad::eInvalidInput;
         }
     }
@@ -134,13 +169,18 @@ Acad::ErrorStatus OvCalcSS::calcMacroMode(OvDlgStandardsData& data) {
     }
     {
         Tvx_FunctionTimer timer(gCalcMain);
-        if (mainCalculation() != Acad::eOk || varCells.getValuesFromSS(*this) != Acad::eOk) {
+        if (mainCalculation() != Acad::eOk) {
+            return Acad::eInvalidInput;
+        }
+        if (varCells.getValuesFromSS(*this) != Acad::eOk) {
+            sheetProblem(OvCalcProblem::Sheet, Tvx_String(),
+                         L"the Output values cannot be read from their cells");
             return Acad::eInvalidInput;
         }
     }
     {
         Tvx_FunctionTimer timer(gSetToMacro);
-        varCells.setToMacro(data);
+        varCells.setToMacro(data, &problems_);
     }
     data.varCells = varCells;
     return Acad::eOk;

@@ -12,6 +12,7 @@
 #include "host/ErrorStatus.h"
 #include "spread/Tvx_Spread.h"
 #include "standards/calc/CalcPlan.h"
+#include "standards/macroaccess/OvCalcProblems.h"
 #include "standards/variables/OvVarCells.h"
 
 class OvDlgStandardsData;
@@ -43,6 +44,9 @@ class OvCalcSS : public Tvx_Spread {
     Acad::ErrorStatus calcCell(int col, int row);
 
     const Tvx_Array<OvCalcFailure>& failures() const { return failures_; }
+    // Everything that went wrong in the last calculation (failed equations, variables, children,
+    // the mapping, the sheet itself); also handed to the record.
+    const OvCalcProblems& problems() const { return problems_; }
 
     Tvx_String ssFile;
     OvVarCells varCells;
@@ -79,7 +83,12 @@ class OvCalcSS : public Tvx_Spread {
     void equationFailed(int col, int row, const Tvx_String& left, const Tvx_String& expression,
                         const Tvx_String& reason);
 
+    // Records a problem of this sheet (not about one cell).
+    void sheetProblem(OvCalcProblem::Kind kind, const Tvx_String& subject,
+                      const Tvx_String& reason);
+
     Tvx_Array<OvCalcFailure> failures_;
+    OvCalcProblems problems_;
 
     // The loaded sheet version's plan; it serves while the variable list is the one it was
     // made for (`planBound_`).

@@ -1,6 +1,8 @@
 // OvCalcSSCallChild.cpp - "CallChild": runs a child sheet in list mode on copies of some of
 // this sheet's variables (bound by position) and takes back its Output values. The child runs
 // in another pooled dialog while this one stays lent.
+#include "core/Paths.h"
+#include "core/StringHelpers.h"
 #include "standards/calc/CallChildCall.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/StandardsPaths.h"
@@ -14,7 +16,12 @@ Acad::ErrorStatus OvCalcSS::callChild(const Tvx_String& expression, Tvx_String& 
     }
     Tvx_String childFile;
     if (!resolveChildFile(args.childName, ssFile, childFile)) {
-        reason = L"child sheet \"" + args.childName + L"\" not found";
+        Tvx_StringArray shown;
+        for (const Tvx_String& candidate : childFileCandidates(args.childName, ssFile)) {
+            shown.append(shownPath(candidate));
+        }
+        reason = L"child sheet \"" + args.childName + L"\" not found (looked for " +
+                 arrToStr(shown, L", ") + L")";
         return Acad::eInvalidInput;
     }
     OvVarCells handed;
@@ -45,8 +52,15 @@ Acad::ErrorStatus OvCalcSS::callChild(const Tvx_String& expression, Tvx_String& 
     child.varCells = handed;
     child.genVarNames = genVarNames;
     child.genVarValues = genVarValues;
-    if (!StartDlgStandardsSS(child)) {
-        reason = L"the child sheet " + childFile + L" failed";
+    const bool childDone = StartDlgStandardsSS(child);
+    // The child's own problems are this calculation's too: a result computed from a child's
+    // failed equation is no sound result.
+    problems_.append(child.problems);
+    if (!childDone) {
+        reason = L"the child sheet " + shownPath(childFile) + L" failed";
+        if (!child.problems.isEmpty()) {
+            reason += L": " + child.problems[0].describe();
+        }
         return Acad::eInvalidInput;
     }
     for (const OvVarCell& returned : child.varCells) {

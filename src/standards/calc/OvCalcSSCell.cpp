@@ -183,5 +183,7 @@ void OvCalcSS::equationFailed(int col, int row, const Tvx_String& left,
     failure.equation = left.isEmpty() ? expression : left + L" = " + expression;
     failure.reason = reason;
     failures_.append(failure);
+    problems_.add(hasNativeFunction(expression) ? OvCalcProblem::Child : OvCalcProblem::Equation,
+                  ssFile, failure.equation, reason, col, row);
     warnEquationFailed(left, expression, ssFile, row);
 }

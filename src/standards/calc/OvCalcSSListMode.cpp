@@ -22,13 +22,19 @@ Acad::ErrorStatus OvCalcSS::calcListMode(OvDlgStandardsData& data) {
         }
     }
     Tvx_FunctionTimer timer(gSetToVars);
-    return setToVars(data);
+    if (setToVars(data) != Acad::eOk) {
+        sheetProblem(OvCalcProblem::Variable, Tvx_String(),
+                     L"the caller passed fewer variables than the sheet's Outputs need");
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
 }
 
 Acad::ErrorStatus OvCalcSS::getFromVars(const OvDlgStandardsData& data) {
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
     if (findDeclaredVariables() != Acad::eOk) {
+        sheetProblem(OvCalcProblem::Sheet, Tvx_String(), L"no \"Input\" or no \"Output\" area");
         return Acad::eInvalidInput;
     }
     const OvVarCells& passed = data.varCells;
@@ -42,12 +48,20 @@ Acad::ErrorStatus OvCalcSS::getFromVars(const OvDlgStandardsData& data) {
         }
         const int bound = i - locals;
         if (bound >= passed.length()) {
-            return Acad::eInvalidInput;  // the caller passed too few variables
+            sheetProblem(OvCalcProblem::Variable, cell.name,
+                         L"the caller passed only " + Tvx_String::fromInt(passed.length()) +
+                             L" variables; this one is number " + Tvx_String::fromInt(bound + 1));
+            return Acad::eInvalidInput;
         }
         if (cell.isOutput() && passed[bound].isInput()) {
-            return Acad::eInvalidInput;  // a caller's Input must never receive a result
+            // A caller's Input must never receive a result.
+            sheetProblem(OvCalcProblem::Variable, cell.name,
+                         L"an Output bound to the caller's Input \"" + passed[bound].name + L"\"");
+            return Acad::eInvalidInput;
         }
         if (cell.setNewValue(*this, passed[bound].value) != Acad::eOk) {
+            sheetProblem(OvCalcProblem::Variable, cell.name,
+                         L"the value cannot be written into its cell");
             return Acad::eInvalidInput;
         }
     }

@@ -13,6 +13,8 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
     {
         Tvx_FunctionTimer timer(gRegisterFuntions);
         if (grid() == nullptr || !registerCustomFunctions(*grid())) {
+            sheetProblem(OvCalcProblem::Sheet, Tvx_String(),
+                         L"the custom functions cannot be registered");
             return Acad::eInvalidInput;
         }
     }
@@ -30,6 +32,7 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
     }
     Tvx_FunctionTimer timer(gCalcCells);
     if (!headerFound) {
+        sheetProblem(OvCalcProblem::Sheet, Tvx_String(), L"no \"Calc\" area");
         return Acad::eInvalidInput;
     }
     const int cols = getMaxCols();

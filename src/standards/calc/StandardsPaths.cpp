@@ -5,17 +5,6 @@
 #include "core/Paths.h"
 #include "core/Tvx_Settings.h"
 
-Tvx_String standardsFolder() {
-    return gSettings.libDir + L"Connection Standards\\";
-}
-
-Tvx_String resolveStandardsFile(const Tvx_String& name) {
-    if (!name.isEmpty() && fileExists(name)) {
-        return name;
-    }
-    return standardsFolder() + name + L".ovs";
-}
-
 Tvx_StringArray childFileCandidates(const Tvx_String& name, const Tvx_String& parentFile) {
     Tvx_String besideParent = name;
     if (besideParent.startsWith(L"\\", true)) {

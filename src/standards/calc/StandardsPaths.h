@@ -4,13 +4,7 @@
 
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
-
-// The library's folder of connection standards: libDir + "Connection Standards\\".
-Tvx_String standardsFolder();
-
-// The file of a request: `name` itself when it is an existing file, else the standards folder
-// + name + ".ovs" (which may not exist; loading then fails).
-Tvx_String resolveStandardsFile(const Tvx_String& name);
+#include "standards/mapping/StandardsSheetFile.h"
 
 // The places a child sheet is looked for, in order: the name itself, beside the parent sheet,
 // and in the standards folder and its "Childs", "Data" and "Parents" sub-folders. No extension

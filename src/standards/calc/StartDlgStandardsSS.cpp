@@ -13,12 +13,19 @@ bool StartDlgStandardsSS(OvDlgStandardsData& data) {
     OvTempResourceOverride resources(OvTempResourceOverride::ActivateNow{});
     auto* dlg = static_cast<CDlgSSStandards*>(gSSDlgsMgr.getDlg());
     if (dlg == nullptr) {
+        data.problems.removeAll();
+        data.problems.add(OvCalcProblem::Sheet, data.ssFile, Tvx_String(),
+                          L"no calculation dialog could be had from the pool");
         return false;
     }
     dlg->data() = data;
+    dlg->data().problems.removeAll();
     const bool done = dlg->calculate() == Acad::eOk;
     if (done) {
         data = dlg->data();
+    } else {
+        // The record stays as it was, but for why the calculation failed.
+        data.problems = dlg->data().problems;
     }
     gSSDlgsMgr.releaseDlg(dlg);
     return done;

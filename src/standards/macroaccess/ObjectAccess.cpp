@@ -123,7 +123,9 @@ Acad::ErrorStatus accessObject(const OvObjectMap& object, Tvx_DbMacro* dbMacro,
     if (getModNamesOfGroup(macro, object.module, modules) != Acad::eOk) {
         return Acad::eInvalidInput;
     }
-    bool allWritten = true;
+    // A group may mix modules (a plate and a profile module): the value is written into every
+    // module that has the object, and the write counts as done when at least one took it.
+    bool written = false;
     for (int i = 0; i < modules.length(); ++i) {
         Tvx_String moduleValue = value;
         const Acad::ErrorStatus result = accessInModule(object, macro, modules[i], i, macroData,
@@ -132,9 +134,9 @@ Acad::ErrorStatus accessObject(const OvObjectMap& object, Tvx_DbMacro* dbMacro,
             value = moduleValue;
             return Acad::eOk;
         }
-        allWritten = allWritten && result == Acad::eOk;
+        written = written || result == Acad::eOk;
     }
-    return !reading && allWritten ? Acad::eOk : Acad::eInvalidInput;
+    return !reading && written ? Acad::eOk : Acad::eInvalidInput;
 }
 
 }  // namespace

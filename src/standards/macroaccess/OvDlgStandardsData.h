@@ -7,6 +7,7 @@
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "host/ErrorStatus.h"
+#include "standards/macroaccess/OvCalcProblems.h"
 #include "standards/variables/OvVarCells.h"
 
 class Tvx_DbMacro;
@@ -40,6 +41,9 @@ class OvDlgStandardsData {
     Tvx_StringArray genVarNames;
     Tvx_StringArray genVarValues;
     OvVarCells varCells;
+    // What went wrong in the last calculation of this record (empty when all went well); kept
+    // on failure too, so that a caller can say why.
+    OvCalcProblems problems;
 };
 
 // The group named by a "Module." module name; empty for a mapping key.

@@ -2,9 +2,13 @@
 // before a calculation, Output values back afterwards, and the warning for a variable the macro
 // does not have.
 #include "core/MessageService.h"
+#include "core/StringHelpers.h"
 #include "core/Tvx_Settings.h"
+#include "standards/macroaccess/OvCalcProblems.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
+#include "standards/mapping/MappingFileCheck.h"
 #include "standards/mapping/OvSSMapping.h"
+#include "standards/mapping/StandardsSheetFile.h"
 #include "standards/variables/OvVarCells.h"
 
 namespace {
@@ -47,10 +51,17 @@ Acad::ErrorStatus OvVarCell::setValueToMacro(const OvSSMapping& mapping,
     return mapping.setMacroVarValue(name, valueType, value, data);
 }
 
-Acad::ErrorStatus OvVarCells::getFromMacro(const OvDlgStandardsData& data) {
+Acad::ErrorStatus OvVarCells::getFromMacro(const OvDlgStandardsData& data,
+                                           OvCalcProblems* problems) {
+    const Tvx_String sheet = resolveStandardsFile(data.ssFile);
     bool built = false;
     if (buildMapping(mapping_, data, built) != Acad::eOk) {
         return Acad::eInvalidInput;
+    }
+    Tvx_String reason;
+    if (problems != nullptr && data.moduleGroup.isEmpty() &&
+        !checkMappingFile(data.ssFile, data.moduleName, reason)) {
+        problems->add(OvCalcProblem::Mapping, sheet, Tvx_String(), reason);
     }
     if (!built) {
         return Acad::eOk;  // the sheet then computes with the values written in it
@@ -60,17 +71,30 @@ Acad::ErrorStatus OvVarCells::getFromMacro(const OvDlgStandardsData& data) {
             cell.setNewValue(Tvx_String());
             continue;
         }
-        if (cell.setValueFromMacro(mapping_, data) != Acad::eOk && gSettings.current.calcWarnings) {
+        if (cell.setValueFromMacro(mapping_, data) == Acad::eOk) {
+            continue;
+        }
+        if (problems != nullptr) {
+            problems->add(OvCalcProblem::Variable, sheet, cell.name,
+                          Tvx_String(cell.isInput() ? L"Input" : L"Output") +
+                              L" variable not found in the macro (no value read)");
+        }
+        if (gSettings.current.calcWarnings) {
             AfxMessageBox(missingVariableText(cell, data.ssFile), MB_OK | MB_ICONEXCLAMATION);
         }
     }
     return Acad::eOk;
 }
 
-Acad::ErrorStatus OvVarCells::setToMacro(const OvDlgStandardsData& data) const {
+Acad::ErrorStatus OvVarCells::setToMacro(const OvDlgStandardsData& data,
+                                         OvCalcProblems* problems) const {
     for (const OvVarCell& cell : cells_) {
-        if (cell.isOutput()) {
-            cell.setValueToMacro(mapping_, data);  // a variable the macro lacks is skipped
+        // A variable the macro lacks is skipped; the caller learns of it through `problems`.
+        if (cell.isOutput() && cell.setValueToMacro(mapping_, data) != Acad::eOk &&
+            problems != nullptr) {
+            problems->add(OvCalcProblem::Variable, resolveStandardsFile(data.ssFile), cell.name,
+                          L"Output variable not written to the macro (value " +
+                              shortenedText(cell.value, 40) + L")");
         }
     }
     return Acad::eOk;

@@ -53,7 +53,7 @@ class OvSSMapping {
     Acad::ErrorStatus initMappingFromLine(const Tvx_String& line);
 
     // --- the mapping file of a spreadsheet (see OvSSMappingFile.cpp)
-    // The ".map" file of the spreadsheet `ssName` in the connection standards folder.
+    // The ".map" file beside the sheet `ssName` resolves to (resolveStandardsFile).
     static Tvx_String mappingFilePath(const Tvx_String& ssName);
     // Reads the object list stored under `key`; 3 when the file cannot be read or has no such
     // line; eOk with the list unchanged for an empty file.

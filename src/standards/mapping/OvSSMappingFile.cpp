@@ -8,6 +8,7 @@
 #include "core/Tvx_Settings.h"
 #include "standards/mapping/MappingLine.h"
 #include "standards/mapping/OvSSMapping.h"
+#include "standards/mapping/StandardsSheetFile.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ bool objectReadsBack(const OvObjectMap& object, const Tvx_String& ssVar,
 }  // namespace
 
 Tvx_String OvSSMapping::mappingFilePath(const Tvx_String& ssName) {
-    return changeExtension(gSettings.libDir + L"Connection Standards\\" + ssName + L".ovs", L"map");
+    return changeExtension(resolveStandardsFile(ssName), L"map");
 }
 
 Acad::ErrorStatus OvSSMapping::getMappingFromFile(const Tvx_String& ssName, const Tvx_String& key) {

@@ -12,6 +12,7 @@
 
 class Tvx_Spread;
 class OvDlgStandardsData;
+class OvCalcProblems;
 
 class OvVarCells {
   public:
@@ -48,10 +49,14 @@ class OvVarCells {
     bool hasSameInput(const OvVarCells& other) const;
 
     // Values of the Input and Output variables from the macro of `data`; Local ones are
-    // emptied. See OvVarCellsMacro.cpp.
-    Acad::ErrorStatus getFromMacro(const OvDlgStandardsData& data);
-    // Output values into the macro; single failures are ignored, the result is always eOk.
-    Acad::ErrorStatus setToMacro(const OvDlgStandardsData& data) const;
+    // emptied. See OvVarCellsMacro.cpp. A mapping that cannot be built and each variable that
+    // cannot be read go into `problems` when given.
+    Acad::ErrorStatus getFromMacro(const OvDlgStandardsData& data,
+                                   OvCalcProblems* problems = nullptr);
+    // Output values into the macro; single failures are skipped (and go into `problems` when
+    // given), the result is always eOk.
+    Acad::ErrorStatus setToMacro(const OvDlgStandardsData& data,
+                                 OvCalcProblems* problems = nullptr) const;
 
     auto begin() const { return cells_.begin(); }
     auto end() const { return cells_.end(); }

@@ -4,6 +4,7 @@
 #include <QBrush>
 
 #include "base/ColumnLetters.h"
+#include "core/MessageService.h"
 #include "spread/Tvx_Spread.h"
 #include "ui/grid/GridLook.h"
 
@@ -199,12 +200,36 @@ bool OvSpreadModel::setData(const QModelIndex& index, const QVariant& value, int
                                                      : spread_->SSSetData(col, row, text);
     }
     if (!done) {
+        if (role == Qt::EditRole) {
+            explainRefusedEdit(col, row, value.toString());
+        }
         return false;
     }
     // A formula may feed any other cell: let the view repaint them all.
     emit dataChanged(this->index(0, 0), this->index(rows_ - 1, cols_ - 1));
     emit cellEdited(col, row);
     return true;
+}
+
+// Typed text is never dropped in silence: the cell's type says why it was not taken.
+void OvSpreadModel::explainRefusedEdit(int col, int row, const QString& text) const {
+    const ovgrid::Grid* g = grid();
+    if (!g || text.isEmpty()) {
+        return;
+    }
+    ovgrid::CellType type;
+    const std::wstring cell = ovbase::columnLetters(col) + std::to_wstring(row);
+    std::wstring reason;
+    if (g->hasCellType(col, row) && g->getCellType(col, row, type) &&
+        type.type == ovgrid::kTypeNumber) {
+        reason = L"Cell " + cell + L" takes numbers only: \"" + text.toStdWString() +
+                 L"\" is not a number.";
+    } else if (!text.isEmpty() && text.front() == QLatin1Char('=')) {
+        reason = L"Cell " + cell + L": the formula " + text.toStdWString() + L" does not compile.";
+    } else {
+        reason = L"Cell " + cell + L" does not take \"" + text.toStdWString() + L"\".";
+    }
+    ovMessageBox(Tvx_String(reason), L"Value not taken", MB_OK | MB_ICONEXCLAMATION);
 }
 
 QVariant OvSpreadModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -50,6 +50,7 @@ class OvSpreadModel : public QAbstractTableModel {
 
   private:
     bool inGrid(const QModelIndex& index) const;
+    void explainRefusedEdit(int col, int row, const QString& text) const;
     QVariant alignment(const QModelIndex& index, const ovgrid::CellStyle& style) const;
 
     Tvx_Spread* spread_ = nullptr;

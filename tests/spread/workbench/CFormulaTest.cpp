@@ -1,4 +1,5 @@
 // CFormulaTest.cpp - the workbench's start-up state and its buttons, and the hidden bill grid.
+#include "core/Paths.h"
 #include "spread/workbench/CFormula.h"
 #include "spread/workbench/DlgSSAsTool.h"
 #include "spread/workbench/WorkbenchFixture.h"
@@ -46,7 +47,14 @@ TEST_F(CFormulaTest, SavesAndLoadsThePathInTheEdit) {
     EXPECT_FALSE(other.onLoadFromFile());
     other.setFilePath(path("no/such/folder/x.ovs"));
     EXPECT_FALSE(other.onSaveToFile());
-    EXPECT_EQ(recorder.output(), L"Load failed\nSave failed\n");
+    // Each failure names the file and the cause.
+    const Tvx_String output = recorder.output();
+    EXPECT_TRUE(output.startsWith(L"Load failed: " + shownPath(path("missing.ovs")) + L": ", true))
+        << output;
+    EXPECT_TRUE(output.hasSubString(L"No such file or directory\nSave failed: " +
+                                        shownPath(path("no/such/folder/x.ovs")) + L": ",
+                                    true))
+        << output;
     other.spread().getCellText(1, 1, text);
     EXPECT_EQ(text, L"changed");  // a failed load keeps the sheet
 }

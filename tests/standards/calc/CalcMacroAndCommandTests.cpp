@@ -57,11 +57,22 @@ TEST_F(CalcTest, CalcCommandPrintsDuplicatesAlwaysAndWarningsOnRequest) {
     ovcalc::ListCalcOptions options;
     options.sheet = "Errors";
     options.setValues = {"Thickness=4"};
-    EXPECT_EQ(ovcalc::runListCalc(options, out, err), ovcalc::kCalcOk);
-    EXPECT_EQ(err.str(), "");
+    // Failed equations are problems whatever --warnings says: each on stderr, exit code 1.
+    EXPECT_EQ(ovcalc::runListCalc(options, out, err), ovcalc::kCalcFailed);
     EXPECT_EQ(out.str(), "Div=\nUnknown=\nFailed=\nGood=5\nComment=\n");
+    const std::string problems = err.str();
+    EXPECT_EQ(problems.find("The following equation failed"), std::string::npos);
+    int lines = 0;
+    for (std::size_t at = problems.find("problem: "); at != std::string::npos;
+         at = problems.find("problem: ", at + 1)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 5) << problems;
+    EXPECT_NE(problems.find("Errors.ovs: line 6 (A6): Div = A2 / 0: the formula gives #DIV/0!"),
+              std::string::npos)
+        << problems;
     options.warnings = true;
-    EXPECT_EQ(ovcalc::runListCalc(options, out, err), ovcalc::kCalcOk);
+    EXPECT_EQ(ovcalc::runListCalc(options, out, err), ovcalc::kCalcFailed);
     EXPECT_NE(err.str().find("The following equation failed:\nDiv = A2 / 0"), std::string::npos);
 
     std::ostringstream dupOut;
