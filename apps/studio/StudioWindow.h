@@ -13,6 +13,8 @@
 #include "spread/OvSSOptionsData.h"
 
 class CommandLinePane;
+class QMenu;
+class QTreeWidget;
 
 class StudioWindow : public QMainWindow {
     Q_OBJECT
@@ -45,6 +47,16 @@ class StudioWindow : public QMainWindow {
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The drawing and its macro dialogs (DrawingMenu.cpp).
+  public:
+    bool openDrawing(const QString& path);
+    int openMacroDialog(int index);
+    bool saveDrawing();
+    QTreeWidget* drawingView() const { return drawingView_; }
+
+  private:
+    void buildDrawingMenu(QMenu* file);
+    void showDrawingMacros();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
@@ -59,4 +71,5 @@ class StudioWindow : public QMainWindow {
     OvSSOptionsData captions_;
     int language_ = 1;
     QString lastTemplate_;
+    QTreeWidget* drawingView_ = nullptr;
 };

@@ -3,6 +3,10 @@
 
 #include "frame/ModuleEntry.h"
 
+// The dialog library's closer of the modeless macro dialogs; absent (null) in programs built
+// without the dialogs.
+__attribute__((weak)) void destroyModelessMacroDlgs();
+
 namespace {
 ModelessDialogHooks& hooks() {
     static ModelessDialogHooks h;
@@ -21,6 +25,8 @@ const ModelessDialogHooks& modelessDialogHooks() {
 void DestroyAllMacroDlgs() {
     if (hooks().destroyAllMacroDlgs) {
         hooks().destroyAllMacroDlgs();
+    } else if (destroyModelessMacroDlgs != nullptr) {
+        destroyModelessMacroDlgs();
     }
 }
 
