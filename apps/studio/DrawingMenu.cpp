@@ -37,8 +37,8 @@ void StudioWindow::buildDrawingMenu(QMenu* file) {
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, [this] {
         const QString start = QString::fromLocal8Bit(qgetenv("OVSS_LIBDIR"));
-        const QString path = QFileDialog::getOpenFileName(this, tr("Open drawing"), start,
-                                                          tr("Drawings (*.json)"));
+        const QString path =
+            QFileDialog::getOpenFileName(this, tr("Open drawing"), start, tr("Drawings (*.json)"));
         if (!path.isEmpty()) {
             openDrawing(path);
         }
@@ -82,8 +82,9 @@ void StudioWindow::showDrawingMacros() {
         drawingView_->setAlternatingRowColors(true);
         drawingView_->setHeaderLabels({tr("Macro"), tr("Base profiles"), tr("Modules")});
         drawingView_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        connect(drawingView_, &QTreeWidget::itemDoubleClicked, this,
-                [this](QTreeWidgetItem* item) { openMacroDialog(item->data(0, Qt::UserRole).toInt()); });
+        connect(drawingView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+            openMacroDialog(item->data(0, Qt::UserRole).toInt());
+        });
         setCentralWidget(drawingView_);
     }
     drawingView_->clear();

@@ -26,8 +26,9 @@ int main(int argc, char* argv[]) {
         window.openDrawing(args.at(drawing + 1))) {
         window.resize(1320, 900);
         const qsizetype macros = args.indexOf(QStringLiteral("--macros"));
-        const QStringList indices =
-            macros >= 0 && macros + 1 < args.size() ? args.at(macros + 1).split(u',') : QStringList();
+        const QStringList indices = macros >= 0 && macros + 1 < args.size()
+                                        ? args.at(macros + 1).split(u',')
+                                        : QStringList();
         for (const QString& index : indices) {
             window.openMacroDialog(index.toInt());
         }

@@ -23,8 +23,7 @@ class DrawingSession {
     // One row per macro: its name, its base profiles' sections joined with ", ", its modules
     // joined with ", " (a macro without definition is named "(missing)").
     int macroCount() const;
-    bool macroRow(int index, Tvx_String& name, Tvx_String& baseProfiles,
-                  Tvx_String& modules) const;
+    bool macroRow(int index, Tvx_String& name, Tvx_String& baseProfiles, Tvx_String& modules) const;
     // The dialog record of macro `index`; false out of range or for a macro without definition.
     bool buildRecord(int index, MacroData& data) const;
 

@@ -130,9 +130,6 @@ bool bindDesignedControl(MacroTabData& tab, const Tvx_DesignerControl& control, 
             binding.caption = cell->value;
             binding.readOnly = cell->readOnly;
             cell->ctrl = id;
-            if (control.type == 29) {
-                binding.setsCaption = false;
-            }
             return true;
         }
         case 4:

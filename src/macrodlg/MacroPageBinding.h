@@ -17,10 +17,10 @@
 struct MacroControlBinding {
     int id = 0;  // window id of the control
     Tvx_ControlType type = 0;
-    Tvx_String caption;      // the text or value the control is given
-    Tvx_StringArray items;   // list controls: their items
-    int selection = -1;      // list controls: the selected item, -1 none
-    bool setsCaption = true; // false: the control keeps what the template gave it
+    Tvx_String caption;       // the text or value the control is given
+    Tvx_StringArray items;    // list controls: their items
+    int selection = -1;       // list controls: the selected item, -1 none
+    bool setsCaption = true;  // false: the control keeps what the template gave it
     bool readOnly = false;
 };
 
@@ -35,8 +35,8 @@ struct MacroGridRow {
     Kind kind = Cell;
     int index = 0;  // into the tab's cells, patterns or arrays
     Tvx_String name;
-    Tvx_String value;   // column 3
-    int cellType = 2;   // cells: 1 check, 2 value, 3 list, 4 editable list, 5 special
+    Tvx_String value;  // column 3
+    int cellType = 2;  // cells: 1 check, 2 value, 3 list, 4 editable list, 5 special
     Tvx_StringArray items;
     bool locked = false;
     bool hasButton = false;  // a detail button (text 1324) in column 4

@@ -22,8 +22,8 @@ Tvx_String refusal(const MacroTabData& before, const MacroTabData& edited) {
         const MacroPatternProps& pattern = edited.patterns[i];
         const MacroPatternProps& old = before.patterns[i];
         const bool first = pattern.count1 != old.count1 && pattern.getCount() < 0;
-        const bool second = pattern.count2 != old.count2 && pattern.hasSecondDirection() &&
-                            pattern.getCount2() < 0;
+        const bool second =
+            pattern.count2 != old.count2 && pattern.hasSecondDirection() && pattern.getCount2() < 0;
         if (first || second) {
             return pattern.name + L": " + quoted(first ? pattern.count1 : pattern.count2) + L" " +
                    dialString(9802);

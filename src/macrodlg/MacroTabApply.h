@@ -8,9 +8,9 @@
 #include "core/Tvx_String.h"
 #include "core/macro/MacroData.h"
 
-using MacroUpdateModule = std::function<bool(const Tvx_String& moduleName, MacroData& data,
-                                             const Tvx_Array<int>& changed,
-                                             const Tvx_Array<int>& changedPatterns)>;
+using MacroUpdateModule =
+    std::function<bool(const Tvx_String& moduleName, MacroData& data, const Tvx_Array<int>& changed,
+                       const Tvx_Array<int>& changedPatterns)>;
 
 struct MacroApplyResult {
     bool changed = false;  // the tab differed, and UpdateModule was called

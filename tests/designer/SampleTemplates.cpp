@@ -1,5 +1,6 @@
 // SampleTemplates.cpp - line drawings of the two sample connections and the controls placed over
-// them, and the pages of the sample drawing's macros. Controls are laid out in pixels of the 480 x 360 pictures and stored as fractions.
+// them, and the pages of the sample drawing's macros. Controls are laid out in pixels of the 480 x
+// 360 pictures and stored as fractions.
 #include "SampleTemplates.h"
 
 #include "BmpCanvas.h"
@@ -95,27 +96,18 @@ const PlacedControl kBasePlateControls[] = {
 // The pages of the sample drawing's macros: the controls name the drawing's variables and
 // patterns, and leave some out so that the page's grid shows them.
 const PlacedControl kMacroEndPlateControls[] = {
-    {1, 150, 100, 445, 262, L"End plate", L""},
-    {0, 160, 122, 262, 140, L"Thickness", L""},
-    {2, 266, 120, 356, 142, L"Thickness", L""},
-    {0, 160, 150, 262, 168, L"Width", L""},
-    {3, 266, 148, 376, 170, L"Width", L""},
-    {0, 160, 178, 262, 196, L"Height", L""},
-    {2, 266, 176, 356, 198, L"Height", L""},
-    {0, 160, 206, 262, 224, L"Top extension", L""},
-    {2, 266, 204, 356, 226, L"TopExtension", L""},
-    {29, 160, 232, 356, 252, L"Stiffeners", L"0"},
+    {1, 150, 100, 445, 262, L"End plate", L""},    {0, 160, 122, 262, 140, L"Thickness", L""},
+    {2, 266, 120, 356, 142, L"Thickness", L""},    {0, 160, 150, 262, 168, L"Width", L""},
+    {3, 266, 148, 376, 170, L"Width", L""},        {0, 160, 178, 262, 196, L"Height", L""},
+    {2, 266, 176, 356, 198, L"Height", L""},       {0, 160, 206, 262, 224, L"Top extension", L""},
+    {2, 266, 204, 356, 226, L"TopExtension", L""}, {29, 160, 232, 356, 252, L"Stiffeners", L"0"},
 };
 
 const PlacedControl kMacroEndPlateBoltControls[] = {
-    {1, 150, 100, 445, 262, L"Bolts", L""},
-    {0, 160, 122, 262, 140, L"Pitch", L""},
-    {2, 266, 120, 356, 142, L"Pitch", L""},
-    {0, 160, 150, 262, 168, L"Gauge", L""},
-    {2, 266, 148, 356, 170, L"Gauge", L""},
-    {0, 160, 180, 262, 198, L"Pattern", L""},
-    {4, 266, 178, 316, 200, L"P1", L""},
-    {5, 320, 178, 356, 200, L"P1", L""},
+    {1, 150, 100, 445, 262, L"Bolts", L""}, {0, 160, 122, 262, 140, L"Pitch", L""},
+    {2, 266, 120, 356, 142, L"Pitch", L""}, {0, 160, 150, 262, 168, L"Gauge", L""},
+    {2, 266, 148, 356, 170, L"Gauge", L""}, {0, 160, 180, 262, 198, L"Pattern", L""},
+    {4, 266, 178, 316, 200, L"P1", L""},    {5, 320, 178, 356, 200, L"P1", L""},
     {6, 362, 178, 392, 200, L"P1", L""},
 };
 
@@ -188,23 +180,29 @@ bool writeTemplate(const Tvx_String& name, const BmpCanvas& picture,
 bool writeSampleTemplates(const Tvx_String& libDir, Tvx_String& error) {
     const Tvx_String previous = gSettings.libDir;
     gSettings.libDir = Tvx_Settings::normalizeFolder(libDir);
-    const bool ok = writeTemplate(L"End Plate Bolted", drawEndPlate(), kEndPlateControls, error) &&
-                    writeTemplate(L"Base Plate", drawBasePlate(), kBasePlateControls, error) &&
-                    writeTemplate(L"Macro End Plate", drawEndPlate(), kMacroEndPlateControls,
-                                  error) &&
-                    writeTemplate(L"Macro End Plate Bolts", drawEndPlate(),
-                                  kMacroEndPlateBoltControls, error) &&
-                    writeTemplate(L"Macro Base Plate", drawBasePlate(), kMacroBasePlateControls,
-                                  error) &&
-                    writeTemplate(L"Macro Fin Plate", drawFinPlate(), kMacroFinPlateControls,
-                                  error);
+    const bool ok =
+        writeTemplate(L"End Plate Bolted", drawEndPlate(), kEndPlateControls, error) &&
+        writeTemplate(L"Base Plate", drawBasePlate(), kBasePlateControls, error) &&
+        writeTemplate(L"Macro End Plate", drawEndPlate(), kMacroEndPlateControls, error) &&
+        writeTemplate(L"Macro End Plate Bolts", drawEndPlate(), kMacroEndPlateBoltControls,
+                      error) &&
+        writeTemplate(L"Macro Base Plate", drawBasePlate(), kMacroBasePlateControls, error) &&
+        writeTemplate(L"Macro Fin Plate", drawFinPlate(), kMacroFinPlateControls, error);
     gSettings.libDir = previous;
     return ok;
 }
 
 Tvx_StringArray sampleTemplateFiles() {
-    return {L"Base Plate.bmp",           L"Base Plate.txt",           L"End Plate Bolted.bmp",
-            L"End Plate Bolted.txt",     L"Macro End Plate.bmp",      L"Macro End Plate.txt",
-            L"Macro End Plate Bolts.bmp", L"Macro End Plate Bolts.txt", L"Macro Base Plate.bmp",
-            L"Macro Base Plate.txt",     L"Macro Fin Plate.bmp",      L"Macro Fin Plate.txt"};
+    return {L"Base Plate.bmp",
+            L"Base Plate.txt",
+            L"End Plate Bolted.bmp",
+            L"End Plate Bolted.txt",
+            L"Macro End Plate.bmp",
+            L"Macro End Plate.txt",
+            L"Macro End Plate Bolts.bmp",
+            L"Macro End Plate Bolts.txt",
+            L"Macro Base Plate.bmp",
+            L"Macro Base Plate.txt",
+            L"Macro Fin Plate.bmp",
+            L"Macro Fin Plate.txt"};
 }

@@ -74,8 +74,8 @@ TEST_F(MacroApply, PropertyFilesTakeWhatTheyCanAndCountTheRest) {
     const Tvx_String path = Tvx_String::fromUtf8((folder / "EndPlate.ovp").string());
     Tvx_PropertiesList list;
     list.setProperty(L"Plate.Thickness", L"25");
-    list.setProperty(L"Plate.Width", L"wide");      // not a number
-    list.setProperty(L"Plate.NoSuchCell", L"1");    // no such cell
+    list.setProperty(L"Plate.Width", L"wide");       // not a number
+    list.setProperty(L"Plate.NoSuchCell", L"1");     // no such cell
     list.setProperty(L"NoSuchTab.Thickness", L"1");  // no such tab
     list.setProperty(L"Bolts.Pitch", L"80");
     ASSERT_TRUE(list.writeToFile(path));

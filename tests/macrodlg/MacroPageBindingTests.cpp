@@ -10,6 +10,10 @@ namespace {
 
 class MacroPageBinding : public SampleMacrosTest {
   protected:
+    void SetUp() override {
+        SampleMacrosTest::SetUp();
+        designer.setIdRange(33000, 33099);
+    }
     void readTemplate(const MacroTabData& tab) {
         designer.setIdRange(33000, 33099);
         ASSERT_TRUE(designer.readFromFile(getFileFromName(tab.templatePath), false))
@@ -72,7 +76,7 @@ TEST_F(MacroPageBinding, AFullyPlacedImageLeavesNoGridRows) {
 
 TEST_F(MacroPageBinding, ATabWithoutImageListsEveryCellAndPattern) {
     MacroData data = recordOf(L"BasePlate");
-    MacroTabData& anchors = data.tabs[data.findTab(L"AnchorBolts")];
+    MacroTabData& anchors = data.tabs[data.findTab(L"Anchors")];
     buildMacroPage(anchors, nullptr, page);
     EXPECT_EQ(rowNames(page), (Tvx_StringArray{L"SpacingX", L"SpacingY", L"Anchors"}));
     ASSERT_EQ(page.rows.size(), 3u);
@@ -87,14 +91,14 @@ TEST_F(MacroPageBinding, ATabWithoutImageListsEveryCellAndPattern) {
 TEST_F(MacroPageBinding, ControlsNamingWhatTheTabLacksAreDropped) {
     MacroData data = recordOf(L"EndPlateBeamToColumn");
     MacroTabData& bolts = data.tabs[data.findTab(L"Bolts")];
-    add(0, L"Pitch");        // a label binds always
-    add(2, L"Pitch");        // bound
-    add(2, L"NoSuchCell");   // dropped
-    add(4, L"NoPattern");    // dropped
-    add(13, L"NoGroup");     // dropped
-    add(28, L"NoCut");       // dropped
-    add(27, L"Block");       // the tab has no block choice: dropped
-    add(30, L"Flex");        // no flex-fix group: dropped
+    add(0, L"Pitch");       // a label binds always
+    add(2, L"Pitch");       // bound
+    add(2, L"NoSuchCell");  // dropped
+    add(4, L"NoPattern");   // dropped
+    add(13, L"NoGroup");    // dropped
+    add(28, L"NoCut");      // dropped
+    add(27, L"Block");      // the tab has no block choice: dropped
+    add(30, L"Flex");       // no flex-fix group: dropped
     buildMacroPage(bolts, &designer, page);
     EXPECT_EQ(page.dropped, (Tvx_StringArray{L"NoSuchCell", L"NoPattern", L"NoGroup", L"NoCut",
                                              L"Block", L"Flex"}));

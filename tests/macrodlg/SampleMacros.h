@@ -13,8 +13,8 @@ class SampleMacrosTest : public ::testing::Test {
   protected:
     void SetUp() override {
         previousLibDir_ = gSettings.libDir;
-        gSettings.libDir = Tvx_Settings::normalizeFolder(Tvx_String::fromUtf8(OVSS_SOURCE_DIR
-                                                                              "/library/"));
+        gSettings.libDir =
+            Tvx_Settings::normalizeFolder(Tvx_String::fromUtf8(OVSS_SOURCE_DIR "/library/"));
         Tvx_String error;
         ASSERT_TRUE(drawing.loadFromFile(gSettings.libDir + L"Drawings\\sample.json", error))
             << error;

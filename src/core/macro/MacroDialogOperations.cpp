@@ -132,8 +132,8 @@ void GetAssemblies(Tvx_StringArray& assemblies) {
 void GetMergedDiameters(const MacroData& data, Tvx_StringArray& diameters) {
     std::vector<double> values = {12, 16, 20, 24, 27, 30};
     for (const MacroTabData& tab : data.tabs) {
-        if (const MacroBoltData* bolt = tab.getBoltData(); bolt != nullptr &&
-                                                           bolt->diameter.isNumber()) {
+        if (const MacroBoltData* bolt = tab.getBoltData();
+            bolt != nullptr && bolt->diameter.isNumber()) {
             values.push_back(bolt->diameter.toDouble());
         }
     }

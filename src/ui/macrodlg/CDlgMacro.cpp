@@ -26,6 +26,9 @@
 #include "ui/macrodlg/MacroDlgLaunchers.h"
 #include "ui/services/FileDialogs.h"
 
+using ovui::fromQt;
+using ovui::toQt;
+
 namespace {
 
 // The window's extent beyond its largest page.
@@ -100,7 +103,8 @@ void CDlgMacro::createControls() {
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
-    connect(button(kSelectOther), &QAbstractButton::clicked, this, [this] { onSelectOtherMacros(); });
+    connect(button(kSelectOther), &QAbstractButton::clicked, this,
+            [this] { onSelectOtherMacros(); });
     connect(button(kViewDefault), &QAbstractButton::clicked, this, [this] { onView(3); });
     connect(button(kView0), &QAbstractButton::clicked, this, [this] { onView(0); });
     connect(button(kView1), &QAbstractButton::clicked, this, [this] { onView(1); });
@@ -175,6 +179,11 @@ void CDlgMacro::buildPages() {
     const int selected = std::max(tabs_->currentIndex(), 0);
     {
         const QSignalBlocker block(tabs_);
+        for (const QPointer<CMacroPage>& old : pages_) {
+            if (old != nullptr) {
+                old->retire();
+            }
+        }
         while (tabs_->count() > 0) {
             QWidget* old = tabs_->widget(0);
             tabs_->removeTab(0);

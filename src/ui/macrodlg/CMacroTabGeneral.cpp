@@ -25,6 +25,9 @@
 #include "ui/macrodlg/CDlgMacro.h"
 #include "ui/macrodlg/MacroDetailLaunchers.h"
 
+using ovui::fromQt;
+using ovui::toQt;
+
 namespace {
 
 constexpr int kGridRowPixels = 22;
@@ -66,9 +69,8 @@ void CMacroTabGeneral::buildPage() {
     buildGrid();
     buildBoltControls(*tab);
     auto* boltRow = new QHBoxLayout;
-    for (QWidget* widget : std::initializer_list<QWidget*>{assemblyLabel_, assembly_,
-                                                           diameterLabel_, diameter_,
-                                                           boltDetails_}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             assemblyLabel_, assembly_, diameterLabel_, diameter_, boltDetails_}) {
         boltRow->addWidget(widget);
     }
     boltRow->addStretch(1);
@@ -184,9 +186,9 @@ void CMacroTabGeneral::buildGrid() {
         grid_.SSSetData(kValueCol, r, row.value.c_str());
         grid_.SSSetLock(kValueCol, r, row.locked || row.kind == MacroGridRow::Array);
         if (row.hasButton) {
-            grid_.SSSetCellType(kButtonCol, r,
-                                ovgrid::defineButtonType(0, dialString(1324).c_str(), 0, 0, 0, 0,
-                                                         0, 0, 0));
+            grid_.SSSetCellType(
+                kButtonCol, r,
+                ovgrid::defineButtonType(0, dialString(1324).c_str(), 0, 0, 0, 0, 0, 0, 0));
         } else {
             grid_.SSSetCellType(kButtonCol, r, staticType);
             grid_.SSSetLock(kButtonCol, r, true);
@@ -222,9 +224,8 @@ void CMacroTabGeneral::buildBoltControls(const MacroTabData& tab) {
     diameter_->setObjectName(QStringLiteral("1092"));
     const MacroBoltData* bolt = tab.getBoltData();
     const bool show = tab.kind == 1 && bolt != nullptr && !model_.hasBoltButton;
-    for (QWidget* widget : std::initializer_list<QWidget*>{assemblyLabel_, assembly_,
-                                                           diameterLabel_, diameter_,
-                                                           boltDetails_}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             assemblyLabel_, assembly_, diameterLabel_, diameter_, boltDetails_}) {
         widget->setVisible(show);
     }
     if (!show) {
@@ -383,8 +384,8 @@ void CMacroTabGeneral::onDesignedButton(int id) {
         StartDlgMacroProfAdv(owner()->data(), tab->moduleName, control->contents, false);
         owner()->refreshAllPages();
     } else if (control->type == 24) {
-        if (DynArrayData* array = tab->findArrayWithBtnId(id); array != nullptr &&
-                                                              StartArrayDlg != nullptr) {
+        if (DynArrayData* array = tab->findArrayWithBtnId(id);
+            array != nullptr && StartArrayDlg != nullptr) {
             MacroTabData edited = readBack();
             DynArrayData* copy = edited.findArrayWithBtnId(id);
             if (StartArrayDlg(*copy, owner()->data().selectedIds, copy->name)) {

@@ -9,12 +9,16 @@
 
 #include "core/Texts.h"
 #include "core/macro/MacroDialogOperations.h"
+#include "core/macro/MacroOperations.h"
 #include "core/macro/MacroTabData.h"
 #include "core/macro/OvCutOffsetType.h"
 #include "core/sections/Tvx_SectionTableManager.h"
 #include "ui/QtText.h"
 #include "ui/macrodlg/CDlgMacro.h"
 #include "ui/macrodlg/MacroDetailLaunchers.h"
+
+using ovui::fromQt;
+using ovui::toQt;
 
 namespace {
 
@@ -42,13 +46,20 @@ CMacroTabProf::CMacroTabProf(CDlgMacro* owner, int pageIndex, QWidget* parent)
 
 QComboBox* CMacroTabProf::combo(int id) const {
     switch (id) {
-        case kGroup: return group_;
-        case kProfile: return profile_;
-        case kSection: return section_;
-        case kOffsetType: return offsetType_;
-        case kRotation: return rotation_;
-        case kBasePlane: return basePlane_;
-        default: return nullptr;
+        case kGroup:
+            return group_;
+        case kProfile:
+            return profile_;
+        case kSection:
+            return section_;
+        case kOffsetType:
+            return offsetType_;
+        case kRotation:
+            return rotation_;
+        case kBasePlane:
+            return basePlane_;
+        default:
+            return nullptr;
     }
 }
 

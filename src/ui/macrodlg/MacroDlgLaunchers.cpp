@@ -20,8 +20,8 @@ namespace {
 constexpr int kDeferredCloseMs = 50;
 
 MacroDlgSlots<CDlgMacro>& registry() {
-    static MacroDlgSlots<CDlgMacro> slots;
-    return slots;
+    static MacroDlgSlots<CDlgMacro> dialogs;
+    return dialogs;
 }
 
 // Timer -> slot of the closes put off while a dialog was busy.
@@ -79,7 +79,6 @@ bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& dialogId) {
     OvTempResourceOverride resources(OvTempResourceOverride::ActivateNow{});
     const int slot = registry().reserve();
     auto* dialog = new CDlgMacro(slot, hostMainWindow());
-    dialog->setWindowFlag(Qt::Window);
     dialog->setModal(false);
     dialog->data() = data;
     if (!dialog->initModeless()) {

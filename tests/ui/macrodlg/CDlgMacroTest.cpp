@@ -81,8 +81,7 @@ TEST_F(CDlgMacroTest, DesignedPageWithGridWritesEditsToTheDrawing) {
     StartDlgMacro(record);
     EXPECT_TRUE(ran);
     EXPECT_TRUE(record.closed);  // copied back whatever the result
-    EXPECT_EQ(record.tabs[record.findTab(L"Plate")].findCellWithName(L"Thickness")->value,
-              L"22");
+    EXPECT_EQ(record.tabs[record.findTab(L"Plate")].findCellWithName(L"Thickness")->value, L"22");
 }
 
 TEST_F(CDlgMacroTest, LoadFromStandardsAfterADeeperBeam) {
@@ -99,8 +98,7 @@ TEST_F(CDlgMacroTest, LoadFromStandardsAfterADeeperBeam) {
         ASSERT_NE(profile, nullptr);
         dialog.selectPage(members);
         EXPECT_EQ(profile->combo(CMacroTabProf::kGroup)->currentText(), QStringLiteral("Beam"));
-        EXPECT_EQ(profile->combo(CMacroTabProf::kSection)->currentText(),
-                  QStringLiteral("IPE300"));
+        EXPECT_EQ(profile->combo(CMacroTabProf::kSection)->currentText(), QStringLiteral("IPE300"));
         screenshot(dialog, "CDlgMacro-profile.png");
 
         QComboBox* section = profile->combo(CMacroTabProf::kSection);

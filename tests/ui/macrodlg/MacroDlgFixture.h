@@ -15,7 +15,7 @@
 #include "core/Tvx_Settings.h"
 #include "core/macro/BaseProfilesTab.h"
 #include "core/macro/Tvx_Drawing.h"
-#include "UiTestSupport.h"
+#include "ui/UiTestSupport.h"
 
 class MacroDlgFixture : public ::testing::Test {
   protected:
