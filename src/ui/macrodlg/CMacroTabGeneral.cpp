@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,17 @@ constexpr int kGridVisibleRows = 8;
 Tvx_String templateFile(const Tvx_String& templatePath) {
     return getExtension(templatePath).equal(L"txt", false) ? templatePath
                                                            : getFileFromName(templatePath);
+}
+
+// The caption of a label, group box or button of the designed page.
+void setCaption(QWidget* widget, const Tvx_String& text) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(toQt(text));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(toQt(text));
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(toQt(text));
+    }
 }
 
 bool isDetailButton(Tvx_ControlType type) {
@@ -115,7 +127,7 @@ void CMacroTabGeneral::showBindings() {
             designed_->selectListIndex(binding.id, binding.selection);
         } else if (binding.setsCaption) {
             if (binding.type <= 1 || isDetailButton(binding.type)) {
-                designed_->setItemText(binding.id, binding.caption);
+                setCaption(designed_->controlWidget(binding.id), binding.caption);
             } else {
                 designer_.setCtrlValue(binding.id, binding.caption);
             }
@@ -155,9 +167,9 @@ void CMacroTabGeneral::buildGrid() {
     grid_.setMaxCols(kButtonCol);
     grid_.setMaxRows(rows);
     grid_.SSSetData(kNameCol, ovgrid::HEADER, dialString(9805).c_str());
-    grid_.SSSetData(2, ovgrid::HEADER, L"");
+    grid_.SSSetData(2, ovgrid::HEADER, L" ");
     grid_.SSSetData(kValueCol, ovgrid::HEADER, dialString(9806).c_str());
-    grid_.SSSetData(kButtonCol, ovgrid::HEADER, L"");
+    grid_.SSSetData(kButtonCol, ovgrid::HEADER, L" ");
     grid_.SSSetColWidthInPixels(kNameCol, 170);
     grid_.SSSetColWidthInPixels(2, 6);
     grid_.SSSetColWidthInPixels(kValueCol, 120);
