@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
             QPainter painter(&shot);
             // Open dialogs side by side from the left, cascading down.
             int left = 24;
-            int top = 70;
+            int top = 110;
             for (QWidget* dialog : QApplication::topLevelWidgets()) {
                 if (dialog != &window && dialog->isVisible() && qobject_cast<QDialog*>(dialog)) {
                     painter.drawPixmap(QPoint(left, top), dialog->grab());
