@@ -167,12 +167,14 @@ TEST_F(CDlgMacroTest, ABusyDialogClosesOnTheDeferredTimer) {
     EXPECT_NE(macroDlgInSlot(slot), nullptr);
     EXPECT_EQ(pendingMacroDlgCloses(), 1);
 
-    processFor(80);  // still busy: put off again
+    // The timer fires while the dialog is still busy: the close is put off again.
+    EXPECT_TRUE(
+        processUntil([this] { return host.output().find(L"Delayed timer called.\n") >= 0; }, 3000));
     EXPECT_NE(macroDlgInSlot(slot), nullptr);
-    EXPECT_NE(host.output().find(L"Delayed timer called.\n"), -1);
+    EXPECT_EQ(pendingMacroDlgCloses(), 1);
 
     macroDlgInSlot(slot)->data().deferredClose = false;
-    processFor(120);
+    EXPECT_TRUE(processUntil([slot] { return macroDlgInSlot(slot) == nullptr; }, 3000));
     EXPECT_EQ(macroDlgInSlot(slot), nullptr);
     EXPECT_EQ(pendingMacroDlgCloses(), 0);
     EXPECT_EQ(macroDlgSlotCount(), 0);

@@ -64,6 +64,17 @@ class MacroDlgFixture : public ::testing::Test {
         }
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // Runs the event loop until `done` holds or `ms` milliseconds passed; whether it holds.
+    template <class Predicate>
+    static bool processUntil(Predicate done, int ms) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < ms) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        return done();
+    }
     // Saves the widget under `name` in the screenshot folder.
     static void screenshot(QWidget& widget, const char* name) {
         std::filesystem::create_directories(uitest::screenshotFolder());
