@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <filesystem>
 
 #include "MacroDlgFixture.h"
 #include "core/DlgSizeStore.h"
@@ -120,7 +121,10 @@ TEST_F(CDlgMacroTest, LoadFromStandardsAfterADeeperBeam) {
     StartDlgMacro(record);
 
     // Saved and read back: the values are in the file.
-    const Tvx_String saved = uitest::libFolder() + L"endplate-after.json";
+    // Into a folder of the test's own: the library folder is the source tree's here.
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "ovss-macro-endplate-after.json";
+    const Tvx_String saved = Tvx_String::fromUtf8(file.string());
     Tvx_String error;
     ASSERT_TRUE(drawing.saveToFile(saved, error)) << error;
     const double height = variable(L"EndPlateBeamToColumn", L"EndPlate", L"Height");
@@ -129,6 +133,7 @@ TEST_F(CDlgMacroTest, LoadFromStandardsAfterADeeperBeam) {
     EXPECT_EQ(reread.profiles()[0].sectionName, L"IPE400");
     const Tvx_Module* plate = reread.macros()[0]->macro()->findModule(L"EndPlate");
     EXPECT_EQ(plate->findVariable(L"Height")->value, height);
+    std::filesystem::remove(file);
 }
 
 TEST_F(CDlgMacroTest, ModelessSlotsAreReusedAndTheRegistryShrinks) {
