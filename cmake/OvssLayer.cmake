@@ -26,12 +26,10 @@ function(ovss_add_test_program name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE OVSS_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              OVSS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  set(environment "QT_QPA_PLATFORM=offscreen")
   if(OVSS_SANITIZE)
-    # A finding fails the test with a stack; leaks count as findings.
-    list(APPEND environment "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1"
-         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/SanitizerOptions.cpp)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${environment}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   set_property(GLOBAL APPEND PROPERTY OVSS_TEST_PROGRAMS ${name})
 endfunction()

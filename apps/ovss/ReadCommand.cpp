@@ -6,8 +6,9 @@
 #include <string>
 
 #include "Command.h"
-#include "core/HostServices.h"
+#include "base/Utf8.h"
 #include "core/Paths.h"
+#include "host/HostServices.h"
 #include "spread/SheetFileIo.h"
 #include "spread/workbench/ReadSSFile.h"
 
@@ -18,14 +19,13 @@ namespace {
 // Host output of the reader, sent to stderr for as long as the command runs.
 class StderrCommandLine : public TerminalCommandLine {
   public:
-    StderrCommandLine() : previous_(setHostCommandLine(this)) {}
-    ~StderrCommandLine() override { setHostCommandLine(previous_); }
+    StderrCommandLine() = default;
     StderrCommandLine(const StderrCommandLine&) = delete;
     StderrCommandLine& operator=(const StderrCommandLine&) = delete;
-    void print(const Tvx_String& text) override { std::cerr << text; }
+    void print(const std::wstring& text) override { std::cerr << ovbase::toUtf8(text); }
 
   private:
-    HostCommandLine* previous_;
+    ovbase::ScopedService<HostCommandLine> installed_{hostCommandLine(), this};
 };
 
 std::string tsvLine(const Tvx_StringArray& fields) {

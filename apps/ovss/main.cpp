@@ -2,8 +2,10 @@
 #include <CLI/CLI.hpp>
 
 #include "Command.h"
+#include "frame/EngineStartup.h"
 
 int main(int argc, char** argv) {
+    startEngine();
     CLI::App app{"ovss - connection standards and spreadsheet engine"};
     app.require_subcommand(1, 1);
     int exitCode = ovcli::kExitOk;

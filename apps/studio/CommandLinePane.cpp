@@ -6,8 +6,8 @@
 #include <QScrollBar>
 
 namespace {
-QString toQt(const Tvx_String& text) {
-    return QString::fromStdWString(text.wstr());
+QString toQt(const std::wstring& text) {
+    return QString::fromStdWString(text);
 }
 }  // namespace
 
@@ -23,11 +23,11 @@ void CommandLinePane::appendText(const QString& text) {
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
-void CommandLinePane::print(const Tvx_String& text) {
+void CommandLinePane::print(const std::wstring& text) {
     appendText(toQt(text));
 }
 
-void CommandLinePane::postCommand(const Tvx_String& command) {
+void CommandLinePane::postCommand(const std::wstring& command) {
     appendText(QStringLiteral("\nCommand: %1\n").arg(toQt(command)));
 }
 
@@ -35,13 +35,13 @@ void CommandLinePane::postCommandPrompt() {
     appendText(QStringLiteral("\nCommand: "));
 }
 
-bool CommandLinePane::getString(const Tvx_String& prompt, Tvx_String& answer) {
+bool CommandLinePane::getString(const std::wstring& prompt, std::wstring& answer) {
     bool ok = false;
     const QString text = QInputDialog::getText(this, tr("Command line"), toQt(prompt),
                                                QLineEdit::Normal, toQt(answer), &ok);
     appendText(toQt(prompt) + QLatin1Char(' ') + (ok ? text : tr("*Cancel*")) + QLatin1Char('\n'));
     if (ok) {
-        answer = Tvx_String(text.toStdWString());
+        answer = text.toStdWString();
     }
     return ok;
 }

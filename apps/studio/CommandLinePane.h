@@ -4,7 +4,7 @@
 
 #include <QPlainTextEdit>
 
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 
 class CommandLinePane : public QPlainTextEdit, public HostCommandLine {
     Q_OBJECT
@@ -15,8 +15,8 @@ class CommandLinePane : public QPlainTextEdit, public HostCommandLine {
     // Appends text as printed: line breaks in the text start new lines.
     void appendText(const QString& text);
 
-    void print(const Tvx_String& text) override;
-    void postCommand(const Tvx_String& command) override;
+    void print(const std::wstring& text) override;
+    void postCommand(const std::wstring& command) override;
     void postCommandPrompt() override;
-    bool getString(const Tvx_String& prompt, Tvx_String& answer) override;
+    bool getString(const std::wstring& prompt, std::wstring& answer) override;
 };

@@ -10,7 +10,7 @@
 namespace {
 
 using EntryPoint = int (*)(int, void*);
-using InstallServices = void (*)();
+using StartFunction = void (*)();
 
 constexpr int kInitAppMsg = 1;
 constexpr int kUnloadAppMsg = 2;
@@ -53,7 +53,11 @@ bool ModuleLibrary::load(const QString& path) {
         error_ = QStringLiteral("The module has no entry point acrxEntryPoint.");
         return false;
     }
-    if (auto install = reinterpret_cast<InstallServices>(symbol("ovssInstallQtServices"))) {
+    // The engine's services first, then the dialog library's Qt services over them.
+    if (auto start = reinterpret_cast<StartFunction>(symbol("ovssStartEngine"))) {
+        start();
+    }
+    if (auto install = reinterpret_cast<StartFunction>(symbol("ovssInstallQtServices"))) {
         install();
     }
     return true;

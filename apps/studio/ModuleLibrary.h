@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 
 class OvDlgCis2Data;
 class OvGridDlgData;
@@ -25,7 +25,8 @@ class ModuleLibrary {
     // $OVSS_MODULE, else lib/libovss.so of the build tree that holds the studio binary.
     static QString defaultPath();
 
-    // Opens the module and installs its Qt services; false with error() set on failure.
+    // Opens the module, starts its engine and installs its Qt services; false with error() set
+    // on failure.
     bool load(const QString& path);
     // Sends the initialisation message; false with error() set when the module refuses it.
     bool initialise();

@@ -1,6 +1,7 @@
 // SpreadsheetMenu.cpp - the studio's "Spreadsheet" menu: the formula workbench (on its fixed
-// sheet, modal and docked), the column and row captions, the editor language and the general
-// variables, each opened through the module's exports on the studio's sample records.
+// sheet, modal and docked), the column and row captions, the editor language, the general
+// variables and a grid with the standard context menu, each opened through the module's exports
+// on the studio's sample records.
 #include <QMenuBar>
 
 #include "StudioWindow.h"
@@ -15,6 +16,7 @@ constexpr const char* kSetHostMainWindow = "_Z17setHostMainWindowPv";
 constexpr const char* kStartDlgSSOptions = "_Z17StartDlgSSOptionsR15OvSSOptionsData";
 constexpr const char* kStartDlgSSSettings = "_Z18StartDlgSSSettingsRi";
 constexpr const char* kStartDlgGenVars = "_Z15StartDlgGenVarsR19OvAutoStandardsData";
+constexpr const char* kShowMenuGrid = "ovssShowMenuGrid";
 
 OvAutoStandardsData sampleGenVars() {
     OvAutoStandardsData data;
@@ -52,6 +54,7 @@ void StudioWindow::buildSpreadsheetMenu() {
     menu->addAction(tr("Column and row &captions..."), this, &StudioWindow::openCaptions);
     menu->addAction(tr("Spreadsheet &language..."), this, &StudioWindow::openLanguage);
     menu->addAction(tr("&General variables..."), this, &StudioWindow::openGenVars);
+    menu->addAction(tr("Grid with context &menu..."), this, &StudioWindow::openMenuGrid);
 }
 
 void StudioWindow::openFormulas() {
@@ -105,4 +108,12 @@ void StudioWindow::openGenVars() {
     report(QStringLiteral("StartDlgGenVars"), ok,
            tr("drawing: %1; standards: %2")
                .arg(listText(genVars_.dwgGenVars()), listText(genVars_.stdGenVars())));
+}
+
+void StudioWindow::openMenuGrid() {
+    auto launcher = reinterpret_cast<bool (*)()>(module_.exported(kShowMenuGrid));
+    if (launcher == nullptr) {
+        return missing(QStringLiteral("ovssShowMenuGrid"));
+    }
+    report(QStringLiteral("ovssShowMenuGrid"), launcher(), tr("grid closed"));
 }

@@ -77,6 +77,8 @@ void StudioWindow::buildMenus() {
     dialogs->addAction(tr("&Select image..."), this, &StudioWindow::openSelectImage);
     buildSpreadsheetMenu();
     buildDesignerMenu();
+    buildSectionLibraryMenu();
+    buildMacroDetailMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, [this] {

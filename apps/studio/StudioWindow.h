@@ -42,11 +42,16 @@ class StudioWindow : public QMainWindow {
     void openCaptions();
     void openLanguage();
     void openGenVars();
+    void openMenuGrid();
     // The dialog designer (DesignerMenu.cpp).
     void buildDesignerMenu();
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The section library editors and the section choice (SectionLibraryMenu.cpp).
+    void buildSectionLibraryMenu();
+    // The macro detail dialogs (MacroDetailMenu.cpp).
+    void buildMacroDetailMenu();
     // The drawing and its macro dialogs (DrawingMenu.cpp).
   public:
     bool openDrawing(const QString& path);

@@ -1,18 +1,7 @@
-// MessageService.cpp - message boxes: the service switch, the stderr default and the recorder.
+// MessageService.cpp - message boxes: the service slot, the stderr default and the recorder.
 #include "core/MessageService.h"
 
 #include <cstdio>
-
-namespace {
-
-MessageService& fallback() {
-    static StderrMessageService instance;
-    return instance;
-}
-
-MessageService* gService = nullptr;
-
-}  // namespace
 
 int defaultMessageAnswer(unsigned type) {
     const unsigned buttons = type & 0xF;
@@ -29,14 +18,14 @@ int defaultMessageAnswer(unsigned type) {
     }
 }
 
-MessageService* setMessageService(MessageService* service) {
-    MessageService* previous = gService;
-    gService = service;
-    return previous;
+ovbase::Service<MessageService>& messageService() {
+    static constinit ovbase::Service<MessageService> slot{
+        &ovbase::defaultService<MessageService, StderrMessageService>};
+    return slot;
 }
 
 int ovMessageBox(const Tvx_String& text, const Tvx_String& caption, unsigned type) {
-    return (gService ? *gService : fallback()).show(text, caption, type);
+    return messageService()->show(text, caption, type);
 }
 
 int AfxMessageBox(const Tvx_String& text, unsigned type) {
@@ -47,12 +36,6 @@ int StderrMessageService::show(const Tvx_String& text, const Tvx_String& caption
     const Tvx_String line = caption.isEmpty() ? text : caption + L": " + text;
     std::fprintf(stderr, "%s\n", line.toUtf8().c_str());
     return defaultMessageAnswer(type);
-}
-
-MessageRecorder::MessageRecorder() : previous_(setMessageService(this)) {}
-
-MessageRecorder::~MessageRecorder() {
-    setMessageService(previous_);
 }
 
 int MessageRecorder::show(const Tvx_String& text, const Tvx_String& caption, unsigned type) {

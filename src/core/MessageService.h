@@ -6,6 +6,7 @@
 #include <deque>
 #include <vector>
 
+#include "base/Service.h"
 #include "core/Tvx_String.h"
 
 // Buttons (low four bits of the type).
@@ -40,8 +41,8 @@ class MessageService {
     virtual int show(const Tvx_String& text, const Tvx_String& caption, unsigned type) = 0;
 };
 
-// Installs `service` (nullptr restores the default); returns the previous one.
-MessageService* setMessageService(MessageService* service);
+// The message-box slot; its default is the StderrMessageService.
+ovbase::Service<MessageService>& messageService();
 
 // Shows a message box and returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
 int ovMessageBox(const Tvx_String& text, const Tvx_String& caption, unsigned type);
@@ -63,8 +64,7 @@ class MessageRecorder : public MessageService {
         unsigned type = 0;
     };
 
-    MessageRecorder();
-    ~MessageRecorder() override;
+    MessageRecorder() = default;
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
@@ -77,7 +77,7 @@ class MessageRecorder : public MessageService {
     void clear();
 
   private:
-    MessageService* previous_;
+    ovbase::ScopedService<MessageService> installed_{messageService(), this};
     std::vector<Message> messages_;
     std::deque<int> answers_;
 };

@@ -1,9 +1,9 @@
 // DesignerValues.cpp - the values of designed controls by type (index combo, check box, the
 // list buttons, texts), read-only variable fields, the flex-button groups and the position
 // listing.
-#include "core/HostServices.h"
 #include "core/Texts.h"
 #include "designer/Tvx_DlgDesignerData.h"
+#include "host/HostServices.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// ModuleEntry.cpp - library attach and the host's initialisation and unload messages.
+// ModuleEntry.cpp - the module's start, and the host's initialisation and unload messages.
 #include "frame/ModuleEntry.h"
 
 #include <dlfcn.h>
@@ -7,10 +7,11 @@
 
 #include "core/OvTempResourceOverride.h"
 #include "core/Paths.h"
+#include "frame/EngineStartup.h"
 #include "frame/ModuleState.h"
 #include "host/AcrxHost.h"
+#include "macrodlg/ModelessDialogs.h"
 #include "registry/ComModuleFolder.h"
-#include "spread/sheetfiles/OvSheetTextSettings.h"
 
 namespace {
 
@@ -25,29 +26,32 @@ Tvx_String findModulePath() {
     return Tvx_String::fromUtf8(info.dli_fname);
 }
 
-// Library attach: remember the module's instance for the launchers' resource switching.
-struct ModuleAttach {
-    ModuleAttach() {
+// The loaded library's base address: the module's instance for the launchers' resource switching.
+void* moduleInstanceHandle() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&findModulePath), &info) == 0) {
+        return nullptr;
+    }
+    return info.dli_fbase;
+}
+
+// What the module needs before it serves the host, once: its instance for the resources, the
+// folder its COM module is registered from, and the engine's services.
+void startModule() {
+    static const bool started = [] {
         OvTempResourceOverride::SaveDefaultResource(moduleInstanceHandle());
-        // Grids take their fonts from the sheet settings (applyTextSettings).
-        installSheetTextSettings();
-        // The COM module is registered from the folder this module was loaded from.
         const Tvx_String path = findModulePath();
         if (!path.isEmpty()) {
             setComModuleFolder(getFolder(path));
         }
-    }
-    static void* moduleInstanceHandle() {
-        Dl_info info{};
-        if (dladdr(reinterpret_cast<void*>(&findModulePath), &info) == 0) {
-            return nullptr;
-        }
-        return info.dli_fbase;
-    }
-};
-const ModuleAttach gAttach;
+        startEngine();
+        return true;
+    }();
+    (void)started;
+}
 
 void onInitApp(void* appId) {
+    startModule();
     if (auto* linker = AcRxDynamicLinker::cast(acrxSysRegistry()->at(L"DynamicLinker"))) {
         linker->unlockApplication(appId);
         linker->registerAppMDIAware(appId);
@@ -89,6 +93,10 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
 
 extern "C" int acrxGetApiVersion() {
     return kObjectArxApiVersion;
+}
+
+extern "C" void ovssStartEngine() {
+    startModule();
 }
 
 extern "C" const char* ovssHostJournal() {

@@ -1,8 +1,8 @@
 // SSprintCLSIDs.cpp - lists the identifiers: C declarations on the host's command line for the
 // classes, and key=value lines for all identifiers in "RegistryIDs.dat".
-#include "core/HostServices.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
+#include "host/HostServices.h"
 #include "registry/ComIdentifiers.h"
 #include "registry/ComModuleFolder.h"
 #include "registry/SSRegistry.h"

@@ -2,9 +2,9 @@
 // the dialog layer installs to make one. Without a factory F3 and F5 open nothing.
 #pragma once
 
-#include <functional>
 #include <memory>
 
+#include "base/Service.h"
 #include "core/Tvx_String.h"
 
 class Tvx_Spread;
@@ -21,8 +21,12 @@ class OvFindDialog {
     virtual bool matchSubstring() const = 0;
 };
 
-using OvFindDialogFactory = std::function<std::unique_ptr<OvFindDialog>(Tvx_Spread& owner)>;
+class OvFindDialogFactory {
+  public:
+    virtual ~OvFindDialogFactory() = default;
+    // The find dialog of the grid `owner`; null when none can be made.
+    virtual std::unique_ptr<OvFindDialog> create(Tvx_Spread& owner) = 0;
+};
 
-// Installs the factory (an empty one removes it); returns the previous one.
-OvFindDialogFactory setFindDialogFactory(OvFindDialogFactory factory);
-const OvFindDialogFactory& findDialogFactory();
+// The factory slot; empty by default.
+ovbase::Service<OvFindDialogFactory>& findDialogFactory();

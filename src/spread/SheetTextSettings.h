@@ -1,8 +1,9 @@
 // SheetTextSettings.h - the hook through which a grid is initialised from a named sheet
-// settings set (fonts, margins, headers; see the sheet settings store). The settings code
-// installs a provider; without one applyTextSettings fails and changes nothing.
+// settings set (fonts, margins, headers; see the sheet settings store). The engine start-up
+// installs the settings-file provider; without one applyTextSettings fails and changes nothing.
 #pragma once
 
+#include "base/Service.h"
 #include "core/Tvx_String.h"
 
 class Tvx_Spread;
@@ -16,6 +17,5 @@ class SheetTextSettingsProvider {
                            int& defaultTextHeight) = 0;
 };
 
-// Installs the provider (nullptr removes it); returns the previous one.
-SheetTextSettingsProvider* setSheetTextSettingsProvider(SheetTextSettingsProvider* provider);
-SheetTextSettingsProvider* sheetTextSettingsProvider();
+// The provider slot; empty by default.
+ovbase::Service<SheetTextSettingsProvider>& sheetTextSettingsProvider();

@@ -16,8 +16,8 @@ bool Tvx_Spread::preTranslateKeyDown(int virtualKey) {
     if (virtualKey == kKeyF3 || virtualKey == kKeyF5) {
         if (!findDialog) {
             // The first press only opens the dialog.
-            if (const OvFindDialogFactory& factory = findDialogFactory()) {
-                findDialog = factory(*this);
+            if (OvFindDialogFactory* factory = findDialogFactory().get()) {
+                findDialog = factory->create(*this);
             }
             if (!findDialog) {
                 return false;

@@ -1,8 +1,9 @@
 // SpreadRows.cpp - inserting, deleting, appending and moving rows and columns, with the
 // optional caption prompt and layout copy. A row command and its column twin share one
 // path (SpreadAxis.h).
+#include "core/MessageService.h"
+#include "core/PromptService.h"
 #include "core/Texts.h"
-#include "spread/PromptService.h"
 #include "spread/Tvx_Spread.h"
 
 using ovgrid::HEADER;
@@ -19,8 +20,12 @@ constexpr int kTextColumnWord = 1153;
 bool askCaption(int wordText, Tvx_String& caption) {
     const Tvx_String prompt = dialString(kTextCaptionLine1) + L"\n" +
                               dialString(kTextCaptionLine2) + L" " + dialString(wordText) + L":";
-    caption.empty();
-    return promptString(dialString(kTextInsertTitle), prompt, caption, L"Ok", L"");
+    Tvx_DlgPromptString dialog(dialString(kTextInsertTitle), prompt, Tvx_String(), L"Ok", L"");
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    caption = dialog.m_value;
+    return true;
 }
 
 }  // namespace

@@ -4,42 +4,24 @@
 #include "spread/SheetTextSettings.h"
 #include "spread/Tvx_Spread.h"
 
-namespace {
-SheetTextSettingsProvider* gTextSettings = nullptr;
-
-OvFindDialogFactory& factorySlot() {
-    static OvFindDialogFactory factory;
-    return factory;
-}
-}  // namespace
-
-SheetTextSettingsProvider* setSheetTextSettingsProvider(SheetTextSettingsProvider* provider) {
-    SheetTextSettingsProvider* previous = gTextSettings;
-    gTextSettings = provider;
-    return previous;
+ovbase::Service<SheetTextSettingsProvider>& sheetTextSettingsProvider() {
+    static constinit ovbase::Service<SheetTextSettingsProvider> slot;
+    return slot;
 }
 
-SheetTextSettingsProvider* sheetTextSettingsProvider() {
-    return gTextSettings;
-}
-
-OvFindDialogFactory setFindDialogFactory(OvFindDialogFactory factory) {
-    OvFindDialogFactory previous = std::move(factorySlot());
-    factorySlot() = std::move(factory);
-    return previous;
-}
-
-const OvFindDialogFactory& findDialogFactory() {
-    return factorySlot();
+ovbase::Service<OvFindDialogFactory>& findDialogFactory() {
+    static constinit ovbase::Service<OvFindDialogFactory> slot;
+    return slot;
 }
 
 bool Tvx_Spread::applyTextSettings(const Tvx_String& settingsName) {
-    if (!created || !gTextSettings) {
+    SheetTextSettingsProvider* provider = sheetTextSettingsProvider().get();
+    if (!created || provider == nullptr) {
         return false;
     }
     Tvx_String face = fontFace;
     int height = fontHeight;
-    if (!gTextSettings->initSheet(*this, settingsName, face, height)) {
+    if (!provider->initSheet(*this, settingsName, face, height)) {
         return false;
     }
     fontFace = face;

@@ -1,7 +1,7 @@
 // ModalLauncher.cpp - the check that dialogs can be shown at all.
 #include "ui/ModalLauncher.h"
 
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 
 namespace ovui {
 

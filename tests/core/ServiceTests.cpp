@@ -10,14 +10,15 @@
 #include "TempFolder.h"
 #include "core/AtomicFile.h"
 #include "core/DlgSizeStore.h"
-#include "core/HostServices.h"
 #include "core/MessageService.h"
 #include "core/OvTempResourceOverride.h"
+#include "core/PromptService.h"
 #include "core/Registry.h"
 #include "core/TextFile.h"
 #include "core/Texts.h"
 #include "core/Tvx_Settings.h"
 #include "core/Tvx_Timer.h"
+#include "host/HostServices.h"
 
 namespace {
 
@@ -157,15 +158,45 @@ TEST(HostServices, CommandLineRecorderCapturesOutputCommandsAndPrompts) {
     acedPostCommand(L"CANCELCMD");
     acedPostCommandPrompt();
     host.answerPrompt(L"18");
-    Tvx_String answer;
+    std::wstring answer;
     EXPECT_TRUE(acedGetString(L"Height", answer));
     EXPECT_EQ(answer, L"18");
     EXPECT_FALSE(acedGetString(L"Again", answer));  // script exhausted: cancelled
-    EXPECT_EQ(host.lines(), (std::vector<Tvx_String>{L"SSVar: W Module: Plate ObjName: Thk ",
-                                                     L"Result is double: 2.500000"}));
-    EXPECT_EQ(host.commands(), std::vector<Tvx_String>{L"CANCELCMD"});
+    EXPECT_EQ(host.lines(), (std::vector<std::wstring>{L"SSVar: W Module: Plate ObjName: Thk ",
+                                                       L"Result is double: 2.500000"}));
+    EXPECT_EQ(host.commands(), std::vector<std::wstring>{L"CANCELCMD"});
     EXPECT_EQ(host.commandPromptCount(), 1);
     EXPECT_EQ(host.prompts().size(), 2u);
+}
+
+TEST(PromptService, WithoutAUserInterfaceAPromptIsCancelledAndKeepsItsValue) {
+    ASSERT_EQ(promptService().installed(), nullptr);
+    Tvx_DlgPromptString prompt(L"Width", L"Column width:", L"30", L"OK", L"Cancel");
+    EXPECT_EQ(prompt.DoModal(), IDCANCEL);
+    EXPECT_EQ(prompt.m_value, L"30");
+}
+
+TEST(PromptService, RecorderAnswersAndCancelsInOrderThenCancelsAndIsRemovedWhenItGoes) {
+    {
+        PromptRecorder prompts;
+        prompts.answerPrompt(L"Beams");
+        prompts.cancelPrompt();
+        Tvx_DlgPromptString first(L"New set", L"Name of the set:", L"Set 1", L"OK", L"Cancel");
+        EXPECT_EQ(first.DoModal(), IDOK);
+        EXPECT_EQ(first.m_value, L"Beams");
+        Tvx_DlgPromptString second(L"New set", L"Name of the set:", L"Set 2", L"OK", L"Cancel");
+        EXPECT_EQ(second.DoModal(), IDCANCEL);
+        EXPECT_EQ(second.m_value, L"Set 2");
+        Tvx_DlgPromptString unscripted(L"T", L"P", L"v", L"OK", L"Cancel");
+        EXPECT_EQ(unscripted.DoModal(), IDCANCEL);
+        ASSERT_EQ(prompts.prompts().size(), 3u);
+        EXPECT_EQ(prompts.prompts()[1].title, L"New set");
+        EXPECT_EQ(prompts.prompts()[1].prompt, L"Name of the set:");
+        EXPECT_EQ(prompts.prompts()[1].value, L"Set 2");
+        EXPECT_EQ(prompts.prompts()[1].okText, L"OK");
+        EXPECT_EQ(prompts.prompts()[1].cancelText, L"Cancel");
+    }
+    EXPECT_EQ(promptService().installed(), nullptr);
 }
 
 TEST(ResourceOverride, SetsAndRestoresTheCurrentHandle) {

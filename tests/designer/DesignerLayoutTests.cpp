@@ -7,9 +7,9 @@
 #include "DesignerFixture.h"
 #include "FakeDesignerDialog.h"
 #include "core/AtomicFile.h"
-#include "core/HostServices.h"
 #include "core/Texts.h"
 #include "designer/Tvx_DlgDesignerData.h"
+#include "host/HostServices.h"
 
 namespace {
 

@@ -92,4 +92,24 @@ TEST_F(HostLoad, ExportsTheMacroDialogLaunchers) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheSectionLibraryLaunchersAndTheSectionChoice) {
+    for (const char* name : {"_Z23StartDlgEditLibSectionsR14DlgEditLibDataRK10Tvx_String",
+                             "_Z21StartDlgEditLibSimpleRK10Tvx_StringR19Tvx_ProfValuesTableRi",
+                             "_Z13selectProfileR10Tvx_Stringb"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
+TEST_F(HostLoad, ExportsTheMacroDetailLaunchers) {
+    for (const char* name :
+         {"_Z17StartDlgMacroCutsR16DlgMacroCutsDataRb",
+          "_Z20StartDlgMacroProfAdvR9MacroDataRK10Tvx_StringS3_b",
+          "_Z20StartDlgMacroProfAdvP7AcArrayI12AcDbObjectIdERbPFb16OvMACallBackTypeRK16OvMACallBack"
+          "DataR13MacroProfDataE",
+          "_Z13StartArrayDlgR12DynArrayDataRK7AcArrayI12AcDbObjectIdERK10Tvx_String",
+          "_Z16StartDlgOpenSaveR13OpenSaveFiles"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
 }  // namespace

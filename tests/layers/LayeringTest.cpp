@@ -42,7 +42,10 @@ const std::map<std::string, Folders>& allowedIncludes() {
         Folders frame = subsystems;
         frame.insert("ui");
         r["frame"] = frame;
-        r["apps/ovss"] = subsystems;
+        // The command-line tool is engine only: the frame's start-up, never the dialogs.
+        Folders tool = subsystems;
+        tool.insert("frame");
+        r["apps/ovss"] = tool;
         r["apps/studio"] = frame;
         return r;
     }();

@@ -11,10 +11,10 @@
 
 #include "core/AtomicFile.h"
 #include "core/FileSystem.h"
-#include "core/HostServices.h"
 #include "core/Registry.h"
 #include "core/TempFolder.h"
 #include "core/TextFile.h"
+#include "host/HostServices.h"
 #include "registry/ComIdentifiers.h"
 #include "registry/ComModuleFolder.h"
 #include "registry/SSRegistry.h"

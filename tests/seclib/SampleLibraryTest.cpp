@@ -2,8 +2,11 @@
 // table and the section tables, with real dimensions in millimetres.
 #include <gtest/gtest.h>
 
+#include "core/FileSystem.h"
 #include "core/Tvx_Settings.h"
+#include "core/sections/SectionLibraryFile.h"
 #include "core/sections/Tvx_SectionTableManager.h"
+#include "seclib/BuiltInShapes.h"
 #include "seclib/Tvx_ProfValuesTable.h"
 
 namespace {
@@ -61,3 +64,25 @@ TEST_F(SampleLibrary, DimensionsAreInMillimetres) {
 }
 
 }  // namespace
+
+// The bundled groups and types, and the cold-formed sigma type with its shape and picture.
+TEST_F(SampleLibrary, SectionLibraryListsEveryBundledTypeWithItsTable) {
+    DlgEditLibData data;
+    Tvx_String error;
+    ASSERT_TRUE(readSectionLibrary(sectionLibraryPath(), data, error)) << error;
+    ASSERT_EQ(data.groups.length(), 2);
+    EXPECT_EQ(data.groups.getName(1), L"Cold formed");
+    ASSERT_EQ(data.types.length(), 4);
+    for (const SectionType& type : data.types) {
+        Tvx_ProfValuesTable table;
+        EXPECT_TRUE(table.readFromFile(type.profTable)) << type.profTable;
+        EXPECT_GE(data.groups.indexOfId(type.groupId), 0) << type.profTable;
+    }
+    Tvx_ProfValuesTable sigma;
+    ASSERT_TRUE(sigma.readFromFile(L"SIGMA"));
+    EXPECT_EQ(sigma.shape, L"18");
+    EXPECT_EQ(sigma.rows.length(), 6);
+    EXPECT_EQ(sigma.columnNames.length(), 6 + defaultDimensionNames(18).length());
+    EXPECT_TRUE(fileExists(gSettings.libDir + L"User Sections\\Sigma 200.bmp"));
+    EXPECT_TRUE(fileExists(gSettings.tvxDir + L"icons\\ProfSectionSigma-big.bmp"));
+}

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "ProfTestSupport.h"
-#include "core/HostServices.h"
 #include "core/sections/SectionLookup.h"
 #include "core/sections/Tvx_SectionTableManager.h"
+#include "host/HostServices.h"
 #include "seclib/Tvx_ProfValuesTable.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/PromptService.h"
 #include "spread/HeadlessGridHost.h"
-#include "spread/PromptService.h"
 #include "spread/Tvx_Spread.h"
 
 using ovgrid::HEADER;
@@ -185,8 +185,8 @@ TEST_F(AxisTwinsTest, PromptedCaptionsLandOnTheNewLinesHeader) {
     fill(rows, false);
     fill(cols, true);
     PromptRecorder prompts;
-    prompts.answer(L"New");
-    prompts.answer(L"New");
+    prompts.answerPrompt(L"New");
+    prompts.answerPrompt(L"New");
     ASSERT_TRUE(rows.insertRowAt(3, true, false));
     ASSERT_TRUE(cols.insertColAt(3, true, false));
     EXPECT_EQ(describe(rows, false), describe(cols, true));

@@ -149,13 +149,24 @@ class ScriptedFindDialog : public OvFindDialog {
     int& shows_;
 };
 
+class ScriptedFindDialogFactory : public OvFindDialogFactory {
+  public:
+    explicit ScriptedFindDialogFactory(int& shows) : shows_(shows) {}
+    std::unique_ptr<OvFindDialog> create(Tvx_Spread&) override {
+        return std::make_unique<ScriptedFindDialog>(shows_);
+    }
+
+  private:
+    int& shows_;
+};
+
 }  // namespace
 
 TEST_F(SpreadTest, F3FirstOpensTheFindDialogThenFindsAndF5Replaces) {
     fill({{L"x", L"cat"}});
     int shows = 0;
-    const OvFindDialogFactory previous = setFindDialogFactory(
-        [&shows](Tvx_Spread&) { return std::make_unique<ScriptedFindDialog>(shows); });
+    ScriptedFindDialogFactory factory(shows);
+    ovbase::ScopedService<OvFindDialogFactory> installed(findDialogFactory(), &factory);
     spread.SSSetActiveCell(1, 1);
     EXPECT_TRUE(spread.preTranslateKeyDown(0x72));
     EXPECT_EQ(shows, 1);
@@ -169,5 +180,4 @@ TEST_F(SpreadTest, F3FirstOpensTheFindDialogThenFindsAndF5Replaces) {
     EXPECT_TRUE(spread.preTranslateKeyDown(0x74));
     EXPECT_EQ(text(2, 1), L"dog");
     EXPECT_EQ(shows, 1);
-    setFindDialogFactory(previous);
 }

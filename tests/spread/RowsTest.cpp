@@ -1,7 +1,7 @@
 // Inserting, deleting, appending and moving rows and columns.
 #include "SpreadFixture.h"
+#include "core/PromptService.h"
 #include "core/Texts.h"
-#include "spread/PromptService.h"
 
 using ovgrid::HEADER;
 
@@ -78,13 +78,15 @@ TEST_F(SpreadTest, InsertRowCopiesTheLayoutOfTheRowBelow) {
 TEST_F(SpreadTest, InsertWithPromptWritesTheCaption) {
     fill({{L"a", L"b"}});
     PromptRecorder prompts;
-    prompts.answer(L"Totals");
+    prompts.answerPrompt(L"Totals");
     ASSERT_TRUE(spread.insertRowAt(1, true, false));
     EXPECT_EQ(text(HEADER, 1), L"Totals");
     ASSERT_EQ(prompts.prompts().size(), 1u);
     EXPECT_EQ(prompts.prompts()[0].title, dialString(171));
     EXPECT_EQ(prompts.prompts()[0].prompt,
               dialString(1150) + L"\n" + dialString(1151) + L" " + dialString(1152) + L":");
+    EXPECT_EQ(prompts.prompts()[0].value, L"");
+    EXPECT_EQ(prompts.prompts()[0].okText, L"Ok");
     // Not confirmed: the column is inserted without a caption.
     ASSERT_TRUE(spread.insertColAt(2, true, false));
     EXPECT_EQ(spread.getMaxCols(), 3);

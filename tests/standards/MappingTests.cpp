@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "StandardsFixture.h"
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 #include "standards/mapping/OvSSMapping.h"
 
 namespace {

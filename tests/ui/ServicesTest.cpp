@@ -7,9 +7,11 @@
 #include "UiTestSupport.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
+#include "ui/grid/CDlgFindReplace.h"
 #include "ui/services/FileDialogs.h"
 #include "ui/services/PromptDialog.h"
 #include "ui/services/QtMessageService.h"
+#include "ui/services/QtServices.h"
 #include "ui/services/UiRecorder.h"
 
 namespace {
@@ -66,6 +68,8 @@ TEST(Prompt, ScriptedAnswersInOrderAndEveryRequestRecorded) {
 
 TEST(Prompt, QtPromptDialogShowsTheCallersTexts) {
     uitest::resetDialogState();
+    ovui::QtPromptService qtPrompt;
+    ovbase::ScopedService<PromptService> installed(promptService(), &qtPrompt);
     uitest::drive([](OvDialog& dlg) {
         EXPECT_EQ(ovui::fromQt(dlg.windowTitle()), L"New set");
         EXPECT_EQ(dlg.GetDlgItemText(ovui::PromptDialog::kPromptLabel), L"Name of the set:");
@@ -85,6 +89,32 @@ TEST(Prompt, QtPromptDialogShowsTheCallersTexts) {
     });
     EXPECT_EQ(prompt.DoModal(), IDCANCEL);
     EXPECT_EQ(prompt.m_value, L" Beams ");
+}
+
+TEST(QtServices, OneCallPutsTheQtServicesInEverySlotAndASecondChangesNothing) {
+    MessageService* messages = messageService().installed();
+    PromptService* prompts = promptService().installed();
+    ovui::FileDialogService* files = ovui::fileDialogService().installed();
+    OvFindDialogFactory* finds = findDialogFactory().installed();
+
+    ovui::installQtServices();
+    EXPECT_NE(dynamic_cast<ovui::QtMessageService*>(messageService().installed()), nullptr);
+    EXPECT_NE(dynamic_cast<ovui::QtPromptService*>(promptService().installed()), nullptr);
+    EXPECT_NE(dynamic_cast<ovui::QtFileDialogService*>(ovui::fileDialogService().installed()),
+              nullptr);
+    EXPECT_NE(dynamic_cast<CDlgFindReplaceFactory*>(findDialogFactory().installed()), nullptr);
+    {
+        ovui::UiRecorder ui;
+        ovui::installQtServices();  // must not undo what was installed since
+        EXPECT_EQ(promptService().installed(), &ui);
+        EXPECT_EQ(ovui::fileDialogService().installed(), &ui);
+    }
+
+    // The other tests of this program run on the engine's defaults.
+    messageService().install(messages);
+    promptService().install(prompts);
+    ovui::fileDialogService().install(files);
+    findDialogFactory().install(finds);
 }
 
 TEST(FileDialogs, OpenSaveReturnsApplicationPathsAndKeepsThePathOnCancel) {

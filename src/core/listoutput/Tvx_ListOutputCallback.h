@@ -6,6 +6,7 @@
 // a bill without a drawing behind it comes out as plain rows.
 #pragma once
 
+#include "base/Service.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "host/AcTransaction.h"
@@ -54,30 +55,11 @@ class NoPictureService : public ListOutputPictureService {
     void closeBMPDialog() override {}
 };
 
-namespace ovlistoutput {
-inline NoPictureService gNoPictures;
-inline ListOutputPictureService* gPictureService = &gNoPictures;
-}  // namespace ovlistoutput
+// The picture-service slot; its default is the NoPictureService.
+ovbase::Service<ListOutputPictureService>& listOutputPictureService();
 
-// Installs `service` (nullptr restores the default); returns the previous one.
-inline ListOutputPictureService* setListOutputPictureService(ListOutputPictureService* service) {
-    ListOutputPictureService* previous = ovlistoutput::gPictureService;
-    ovlistoutput::gPictureService = service ? service : &ovlistoutput::gNoPictures;
-    return previous;
-}
-
-inline bool createImage(const Tvx_StringArray& texts, Tvx_String& outFile, int arg1, int arg2,
-                        int arg3, bool flag1, bool flag2, Tvx_Bill* bill,
-                        AcTransaction* transaction) {
-    outFile.empty();
-    return ovlistoutput::gPictureService->createImage(texts, outFile, arg1, arg2, arg3, flag1,
-                                                      flag2, bill, transaction);
-}
-
-inline void initBMPDialog(int steps) {
-    ovlistoutput::gPictureService->initBMPDialog(steps);
-}
-
-inline void closeBMPDialog() {
-    ovlistoutput::gPictureService->closeBMPDialog();
-}
+// The picture services as the bill generator calls them: `outFile` is emptied first.
+bool createImage(const Tvx_StringArray& texts, Tvx_String& outFile, int arg1, int arg2, int arg3,
+                 bool flag1, bool flag2, Tvx_Bill* bill, AcTransaction* transaction);
+void initBMPDialog(int steps);
+void closeBMPDialog();

@@ -7,6 +7,7 @@
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
+#include "core/macro/MacroDetailRecords.h"
 
 // A dialog variable as the page shows it; type 1 is a check value, 2 a plain value, 3 and 4 a
 // list (the items in the value text), 5 a special cell.
@@ -53,6 +54,8 @@ struct MacroBoltData {
     int count = 0;                           // number of bolts the block stands for
     Tvx_Array<Tvx_StringArray> holeColumns;  // rows of the five hole columns
     int ctrl = 0;
+    // --- bolt detail dialog (MacroDetailRecords.h) ---
+    MacroBoltDetails details;
 
     void getHoleColumns(Tvx_Array<Tvx_StringArray>& rows) const { rows = holeColumns; }
     void setHoleColumns(const Tvx_Array<Tvx_StringArray>& rows) { holeColumns = rows; }
@@ -101,6 +104,8 @@ struct DynArrayData {
     Tvx_StringArray entries;  // entry texts, in order
     int nameCtrl = 0;
     int btnCtrl = 0;
+    // --- array detail dialog (MacroDetailRecords.h) ---
+    DynArrayDetails details;
 
     bool getEntry(int index, Tvx_String& text) const;  // false out of range
     bool operator==(const DynArrayData&) const = default;

@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "core/FileSystem.h"
-#include "core/HostServices.h"
 #include "core/Paths.h"
 #include "core/TableFile.h"
 #include "core/sections/ProfileFile.h"
 #include "core/sections/Tvx_SectionTableManager.h"
+#include "host/HostServices.h"
 
 namespace {
 

@@ -2,9 +2,7 @@
 // options and the start of the feed.
 #include "spread/bill/OvSSBillOutput.h"
 
-#include "spread/SheetTextSettings.h"
 #include "spread/Tvx_Spread.h"
-#include "spread/sheetfiles/OvSheetTextSettings.h"
 #include "spread/workbench/DlgSSAsTool.h"
 
 namespace {
@@ -80,10 +78,6 @@ Acad::ErrorStatus OvSSBillOutput::init(const Tvx_String& file, const Tvx_StringA
     rowCount = 0;
     picturesKept = 0;
     outputFile = file;
-    // The module installs the settings files at load; a program using the engine alone may not.
-    if (!sheetTextSettingsProvider()) {
-        installSheetTextSettings();
-    }
     grid.applyTextSettings(settingsName);
     grid.SSSetGridType(kGridLineType);
     grid.SSSetGridColor(kGridLineColor);

@@ -19,8 +19,3 @@ bool OvSheetTextSettings::initSheet(Tvx_Spread& spread, const Tvx_String& name,
     }
     return true;
 }
-
-SheetTextSettingsProvider* installSheetTextSettings() {
-    static OvSheetTextSettings provider;
-    return setSheetTextSettingsProvider(&provider);
-}

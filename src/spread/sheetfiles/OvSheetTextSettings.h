@@ -1,5 +1,6 @@
 // OvSheetTextSettings.h - plugs the settings files into Tvx_Spread::applyTextSettings: the
-// provider initialises the sheet as a new sheet and reports the settings' font.
+// provider initialises the sheet as a new sheet and reports the settings' font. The engine
+// start-up installs it for every grid.
 #pragma once
 
 #include "spread/SheetTextSettings.h"
@@ -9,7 +10,3 @@ class OvSheetTextSettings : public SheetTextSettingsProvider {
     bool initSheet(Tvx_Spread& spread, const Tvx_String& name, Tvx_String& defaultFont,
                    int& defaultTextHeight) override;
 };
-
-// Installs the settings-file provider for every grid (the module does this once at load);
-// returns the provider that was installed before.
-SheetTextSettingsProvider* installSheetTextSettings();

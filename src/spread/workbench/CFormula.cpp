@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/HostServices.h"
 #include "core/Paths.h"
+#include "host/HostServices.h"
 #include "spread/SheetFileIo.h"
 #include "spread/workbench/FromTable.h"
 

@@ -2,8 +2,8 @@
 // sheet loaded into the workbench's grid.
 #include <new>
 
-#include "core/HostServices.h"
 #include "grid/Grid.h"
+#include "host/HostServices.h"
 #include "spread/workbench/CFormula.h"
 
 using ovgrid::SSValue;

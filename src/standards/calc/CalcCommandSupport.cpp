@@ -20,12 +20,6 @@ JobSettings::~JobSettings() {
     gSettings.current.calcWarnings = savedWarnings_;
 }
 
-StreamMessages::StreamMessages(std::ostream& out) : out_(out), previous_(setMessageService(this)) {}
-
-StreamMessages::~StreamMessages() {
-    setMessageService(previous_);
-}
-
 int StreamMessages::show(const Tvx_String& text, const Tvx_String& caption, unsigned type) {
     out_ << caption.toUtf8() << ": " << text.toUtf8() << "\n";
     return defaultMessageAnswer(type);

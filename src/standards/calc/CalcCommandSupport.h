@@ -28,15 +28,14 @@ class JobSettings {
 // Message boxes as "caption: text" lines on a stream; installed for its lifetime.
 class StreamMessages : public MessageService {
   public:
-    explicit StreamMessages(std::ostream& out);
-    ~StreamMessages() override;
+    explicit StreamMessages(std::ostream& out) : out_(out) {}
     StreamMessages(const StreamMessages&) = delete;
     StreamMessages& operator=(const StreamMessages&) = delete;
     int show(const Tvx_String& text, const Tvx_String& caption, unsigned type) override;
 
   private:
     std::ostream& out_;
-    MessageService* previous_;
+    ovbase::ScopedService<MessageService> installed_{messageService(), this};
 };
 
 // Splits NAME=VALUE at the first "="; false for a missing "=" or an empty name.

@@ -17,8 +17,7 @@ namespace {
 // Discards the calculation's message boxes: lint reports the problems itself.
 class SilentMessages : public MessageService {
   public:
-    SilentMessages() : previous_(setMessageService(this)) {}
-    ~SilentMessages() override { setMessageService(previous_); }
+    SilentMessages() = default;
     SilentMessages(const SilentMessages&) = delete;
     SilentMessages& operator=(const SilentMessages&) = delete;
     int show(const Tvx_String&, const Tvx_String&, unsigned type) override {
@@ -26,7 +25,7 @@ class SilentMessages : public MessageService {
     }
 
   private:
-    MessageService* previous_;
+    ovbase::ScopedService<MessageService> installed_{messageService(), this};
 };
 
 Tvx_String cellName(int col, int row) {

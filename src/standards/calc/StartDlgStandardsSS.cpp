@@ -2,8 +2,8 @@
 // aid, and the development listing of a variable list.
 #include "standards/calc/StartDlgStandardsSS.h"
 
-#include "core/HostServices.h"
 #include "core/OvTempResourceOverride.h"
+#include "host/HostServices.h"
 #include "standards/CDlgSSStandards.h"
 #include "standards/calc/StandardsPaths.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"

@@ -2,8 +2,8 @@
 // of one file line.
 #include "standards/mapping/OvSSMapping.h"
 
-#include "core/HostServices.h"
 #include "core/StringHelpers.h"
+#include "host/HostServices.h"
 #include "standards/mapping/MappingLine.h"
 
 Acad::ErrorStatus OvSSMapping::initFromModuleGroup(const Tvx_String& group) {

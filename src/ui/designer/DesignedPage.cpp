@@ -8,11 +8,11 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "core/PromptService.h"
 #include "ui/OvDialog.h"
 #include "ui/QtText.h"
 #include "ui/designer/CControlRect.h"
 #include "ui/designer/CControlTracker.h"
-#include "ui/services/PromptService.h"
 
 using ovui::fromQt;
 using ovui::toQt;

@@ -138,8 +138,6 @@ void CDlgFindReplace::keyPressEvent(QKeyEvent* event) {
     OvDialog::keyPressEvent(event);
 }
 
-void installFindReplaceDialog() {
-    setFindDialogFactory([](Tvx_Spread& owner) -> std::unique_ptr<OvFindDialog> {
-        return std::make_unique<CDlgFindReplace>(owner);
-    });
+std::unique_ptr<OvFindDialog> CDlgFindReplaceFactory::create(Tvx_Spread& owner) {
+    return std::make_unique<CDlgFindReplace>(owner);
 }

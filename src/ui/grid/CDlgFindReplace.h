@@ -1,6 +1,6 @@
 // CDlgFindReplace.h - the modeless find and replace dialog of a grid (template 218): find next
 // (OK), replace (1204) and replace all (1205) in the grid that owns it. The grid makes it on the
-// first F3 or F5 through the find-dialog factory that installFindReplaceDialog() puts in place,
+// first F3 or F5 through the find-dialog factory that installQtServices() puts in place,
 // and keeps it; closing only hides it, and the next F3 or F5 shows it again.
 #pragma once
 
@@ -49,5 +49,8 @@ class CDlgFindReplace : public OvDialog, public OvFindDialog {
     bool m_designModeWasOn = false;
 };
 
-// Makes every grid's F3 and F5 open a CDlgFindReplace.
-void installFindReplaceDialog();
+// Makes a CDlgFindReplace for a grid's F3 and F5; installQtServices installs it.
+class CDlgFindReplaceFactory : public OvFindDialogFactory {
+  public:
+    std::unique_ptr<OvFindDialog> create(Tvx_Spread& owner) override;
+};

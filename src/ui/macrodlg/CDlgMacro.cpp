@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/HostServices.h"
 #include "core/Texts.h"
 #include "core/macro/MacroDataSync.h"
 #include "core/macro/MacroDialogOperations.h"
+#include "host/HostServices.h"
 #include "macrodlg/MacroDlgSizeKey.h"
 #include "macrodlg/MacroTabApply.h"
 #include "ui/DlgSize.h"

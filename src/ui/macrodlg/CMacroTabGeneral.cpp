@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/HostServices.h"
 #include "core/Paths.h"
 #include "core/Texts.h"
 #include "core/macro/MacroDialogOperations.h"
 #include "designer/DesignerTemplates.h"
 #include "grid/CellTypes.h"
 #include "grid/GridTypes.h"
+#include "host/HostServices.h"
 #include "ui/QtText.h"
 #include "ui/designer/DesignedPage.h"
 #include "ui/grid/OvSpreadView.h"
@@ -391,13 +391,12 @@ void CMacroTabGeneral::onDesignedButton(int id) {
         }
         return;
     }
-    if ((control->type == 14 || control->type == 17) && StartDlgMacroProfAdv != nullptr) {
+    if ((control->type == 14 || control->type == 17)) {
         applyPage();
         StartDlgMacroProfAdv(owner()->data(), tab->moduleName, control->contents, false);
         owner()->refreshAllPages();
     } else if (control->type == 24) {
-        if (DynArrayData* array = tab->findArrayWithBtnId(id);
-            array != nullptr && StartArrayDlg != nullptr) {
+        if (DynArrayData* array = tab->findArrayWithBtnId(id); array != nullptr) {
             MacroTabData edited = readBack();
             DynArrayData* copy = edited.findArrayWithBtnId(id);
             if (StartArrayDlg(*copy, owner()->data().selectedIds, copy->name)) {
@@ -414,8 +413,7 @@ void CMacroTabGeneral::onGridButton(int row) {
     }
     MacroTabData edited = readBack();
     if (DynArrayData* array = edited.findArrayWithBtnId(-row); array != nullptr) {
-        if (StartArrayDlg != nullptr &&
-            StartArrayDlg(*array, owner()->data().selectedIds, array->name)) {
+        if (StartArrayDlg(*array, owner()->data().selectedIds, array->name)) {
             owner()->applyTab(pageIndex(), edited);
         }
     }

@@ -107,12 +107,12 @@ void CMacroTabProf::buildPage() {
     connect(material_, &QLineEdit::editingFinished, this, [this] { applyPage(); });
     connect(details_, &QPushButton::clicked, this, [this] {
         const MacroTabData* tab = this->tab();
-        if (tab != nullptr && StartDlgMacroProfAdv != nullptr) {
+        if (tab != nullptr) {
             StartDlgMacroProfAdv(owner()->data(), tab->moduleName, currentGroup(), false);
             refreshValues();
         }
     });
-    details_->setEnabled(StartDlgMacroProfAdv != nullptr);
+    details_->setEnabled(true);
     ready_ = true;
 }
 

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <map>
 
-#include "core/HostServices.h"
 #include "core/OvTempResourceOverride.h"
 #include "core/macro/MacroDataServices.h"
+#include "host/HostServices.h"
 #include "host/HostWindow.h"
 #include "macrodlg/MacroDlgSlots.h"
 #include "macrodlg/MacroStandardsLoad.h"

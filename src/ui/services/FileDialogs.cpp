@@ -12,7 +12,12 @@ namespace ovui {
 
 namespace {
 
-FileDialogService* gFileDialogService = nullptr;
+class UnattendedFileDialogs : public FileDialogService {
+  public:
+    bool choose(const FileDialogRequest& /*request*/, Tvx_StringArray& /*chosen*/) override {
+        return false;
+    }
+};
 
 QString nameFilters(const FileDialogRequest& request) {
     QString filters = toQt(request.filter);
@@ -24,15 +29,10 @@ QString nameFilters(const FileDialogRequest& request) {
 
 }  // namespace
 
-FileDialogService* setFileDialogService(FileDialogService* service) {
-    FileDialogService* previous = gFileDialogService;
-    gFileDialogService = service;
-    return previous;
-}
-
-FileDialogService& fileDialogService() {
-    static QtFileDialogService qtDialogs;
-    return gFileDialogService != nullptr ? *gFileDialogService : qtDialogs;
+ovbase::Service<FileDialogService>& fileDialogService() {
+    static constinit ovbase::Service<FileDialogService> slot{
+        &ovbase::defaultService<FileDialogService, UnattendedFileDialogs>};
+    return slot;
 }
 
 bool QtFileDialogService::choose(const FileDialogRequest& request, Tvx_StringArray& chosen) {
@@ -76,7 +76,7 @@ namespace {
 
 bool chooseOne(const ovui::FileDialogRequest& request, Tvx_String& path) {
     Tvx_StringArray chosen;
-    if (!ovui::fileDialogService().choose(request, chosen) || chosen.isEmpty() ||
+    if (!ovui::fileDialogService()->choose(request, chosen) || chosen.isEmpty() ||
         chosen[0].isEmpty()) {
         return false;
     }
@@ -108,7 +108,7 @@ bool DlgOpenMulti(const Tvx_String& extension, const Tvx_String& description,
     const ovui::FileDialogRequest request{ovui::FileDialogKind::OpenMulti, extension, filter, title,
                                           startFolder};
     Tvx_StringArray chosen;
-    if (!ovui::fileDialogService().choose(request, chosen) || chosen.isEmpty()) {
+    if (!ovui::fileDialogService()->choose(request, chosen) || chosen.isEmpty()) {
         return false;
     }
     paths.removeAll();

@@ -1,9 +1,11 @@
 // FileDialogs.h - the file and folder choosers the dialogs call (DlgOpenSave, DlgOpenMulti,
-// DlgBrowseFolder). Every request goes through a replaceable service: by default Qt's file
-// dialog; tests install a UiRecorder that answers from a script. Chosen paths are returned in the
-// application's path form ("\\" separators; folders end with one).
+// DlgBrowseFolder). Every request goes through a replaceable service: the default cancels (no one
+// to ask), installQtServices puts in Qt's file dialog, tests install a UiRecorder that answers
+// from a script. Chosen paths are returned in the application's path form ("\\" separators;
+// folders end with one).
 #pragma once
 
+#include "base/Service.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 
@@ -26,9 +28,8 @@ class FileDialogService {
     virtual bool choose(const FileDialogRequest& request, Tvx_StringArray& chosen) = 0;
 };
 
-// Installs `service` (nullptr restores the Qt file dialog); returns the previous one.
-FileDialogService* setFileDialogService(FileDialogService* service);
-FileDialogService& fileDialogService();
+// The file-dialog slot; its default cancels every request.
+ovbase::Service<FileDialogService>& fileDialogService();
 
 // The Qt file dialog.
 class QtFileDialogService : public FileDialogService {

@@ -27,8 +27,13 @@ bool PromptDialog::OnInitDialog() {
     SetWindowText(request_.title);
     SetDlgItemText(kPromptLabel, request_.prompt);
     SetDlgItemText(kValueEdit, request_.value);
-    SetDlgItemText(IDOK, request_.okText);
-    SetDlgItemText(IDCANCEL, request_.cancelText);
+    // An empty button text keeps the button's usual caption rather than leaving it blank.
+    if (!request_.okText.isEmpty()) {
+        SetDlgItemText(IDOK, request_.okText);
+    }
+    if (!request_.cancelText.isEmpty()) {
+        SetDlgItemText(IDCANCEL, request_.cancelText);
+    }
     lineEdit(kValueEdit)->selectAll();
     lineEdit(kValueEdit)->setFocus();
     return true;
@@ -51,38 +56,4 @@ bool QtPromptService::prompt(const PromptRequest& request, Tvx_String& answer) {
     return true;
 }
 
-namespace {
-PromptService* gPromptService = nullptr;
-}
-
-PromptService* setPromptService(PromptService* service) {
-    PromptService* previous = gPromptService;
-    gPromptService = service;
-    return previous;
-}
-
-PromptService& promptService() {
-    static QtPromptService qtPrompt;
-    return gPromptService != nullptr ? *gPromptService : qtPrompt;
-}
-
 }  // namespace ovui
-
-Tvx_DlgPromptString::Tvx_DlgPromptString(const Tvx_String& title, const Tvx_String& prompt,
-                                         const Tvx_String& value, const Tvx_String& okText,
-                                         const Tvx_String& cancelText)
-    : m_title(title),
-      m_prompt(prompt),
-      m_value(value),
-      m_okText(okText),
-      m_cancelText(cancelText) {}
-
-int Tvx_DlgPromptString::DoModal() {
-    const ovui::PromptRequest request{m_title, m_prompt, m_value, m_okText, m_cancelText};
-    Tvx_String answer;
-    if (!ovui::promptService().prompt(request, answer)) {
-        return IDCANCEL;
-    }
-    m_value = answer;
-    return IDOK;
-}

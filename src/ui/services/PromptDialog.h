@@ -1,9 +1,10 @@
 // PromptDialog.h - the Qt dialog behind Tvx_DlgPromptString: a prompt label, one edit line and
-// OK / Cancel with the caller's texts.
+// OK / Cancel with the caller's texts; and the prompt service that shows it, which
+// installQtServices puts in place of the engine's unattended prompt.
 #pragma once
 
+#include "core/PromptService.h"
 #include "ui/OvDialog.h"
-#include "ui/services/PromptService.h"
 
 namespace ovui {
 
@@ -28,7 +29,7 @@ class PromptDialog : public OvDialog {
     Tvx_String value_;
 };
 
-// The default prompt service: shows a PromptDialog.
+// The Qt prompt service: shows a PromptDialog.
 class QtPromptService : public PromptService {
   public:
     bool prompt(const PromptRequest& request, Tvx_String& answer) override;

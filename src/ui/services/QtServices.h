@@ -1,5 +1,8 @@
-// QtServices.h - installs the Qt implementations of the core's user-facing services (message
-// boxes) for a host that runs a Qt application. Prompts and file dialogs use Qt by default.
+// QtServices.h - the one call that installs the dialog library's Qt services in the engine's
+// slots: message boxes, the one-line prompt, the file dialogs and the grids' find dialog. A
+// program that shows dialogs calls it once it has a QApplication (the studio through the module's
+// export); calling it again changes nothing. Without it every prompt and file dialog is cancelled
+// and message boxes go to stderr, as in the engine alone.
 #pragma once
 
 namespace ovui {

@@ -78,7 +78,7 @@ std::optional<Value> parseValue(const std::wstring& text) {
         }
         return std::nullopt;
     }
-    const std::string narrow = ovcore::toUtf8(text);
+    const std::string narrow = ovbase::toUtf8(text);
     char* end = nullptr;
     const double number = std::strtod(narrow.c_str(), &end);
     if (narrow.empty() || *end != '\0') {
@@ -133,7 +133,7 @@ std::string show(const Expected& e) {
         return number15(e.value.number);
     }
     if (e.value.kind == Value::Kind::Text) {
-        return "\"" + ovcore::toUtf8(e.value.text) + "\"";
+        return "\"" + ovbase::toUtf8(e.value.text) + "\"";
     }
     return describe(e.value);
 }
@@ -199,11 +199,12 @@ TEST_P(FormulaFixtures, AgreeWithExcel) {
         if (!bytes.empty() && bytes.back() == '\r') {
             bytes.pop_back();
         }
-        std::wstring line;
-        if (!ovcore::decodeUtf8(bytes, line)) {
+        const auto decoded = ovbase::decodeUtf8(bytes);
+        if (!decoded) {
             ADD_FAILURE_AT(file.c_str(), lineNo) << "not UTF-8";
             continue;
         }
+        const std::wstring& line = *decoded;
         if (trimmed(line).empty() || line.front() == L'#') {
             continue;
         }
@@ -265,12 +266,12 @@ TEST_P(FormulaFixtures, AgreeWithExcel) {
                 ADD_FAILURE_AT(file.c_str(), lineNo) << "refused without a message";
             }
         }
-        const std::string formulaText = ovcore::toUtf8(parts[0]);
+        const std::string formulaText = ovbase::toUtf8(parts[0]);
         if (!known) {
             if (!agree(got, *want)) {
                 ADD_FAILURE_AT(file.c_str(), lineNo)
                     << formulaText << " gives " << show(got) << ", Excel gives " << show(*want)
-                    << (got.syntaxError ? " (" + ovcore::toUtf8(error) + ")" : "");
+                    << (got.syntaxError ? " (" + ovbase::toUtf8(error) + ")" : "");
             }
         } else if (agree(got, *want)) {
             ADD_FAILURE_AT(file.c_str(), lineNo)

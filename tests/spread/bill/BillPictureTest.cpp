@@ -113,10 +113,7 @@ TEST_F(BillTest, BillRowWithAPictureGetsAPictureRowBelowIt) {
 // Renders a BMP for every item and records the progress dialog calls.
 class RecordingPictures : public ListOutputPictureService {
   public:
-    explicit RecordingPictures(fs::path folder) : folder_(std::move(folder)) {
-        previous_ = setListOutputPictureService(this);
-    }
-    ~RecordingPictures() override { setListOutputPictureService(previous_); }
+    explicit RecordingPictures(fs::path folder) : folder_(std::move(folder)) {}
     RecordingPictures(const RecordingPictures&) = delete;
     RecordingPictures& operator=(const RecordingPictures&) = delete;
 
@@ -143,7 +140,7 @@ class RecordingPictures : public ListOutputPictureService {
 
   private:
     fs::path folder_;
-    ListOutputPictureService* previous_ = nullptr;
+    ovbase::ScopedService<ListOutputPictureService> installed_{listOutputPictureService(), this};
 };
 
 TEST_F(BillTest, RenderedPicturesAreKeptBesideTheSheetAndTheTemporaryFilesRemoved) {

@@ -91,9 +91,13 @@ TEST_F(SheetFilesTest, SettingsWithoutAFontLeaveTheFontsAlone) {
 
 TEST_F(SheetFilesTest, ApplyTextSettingsRunsThroughTheInstalledProvider) {
     copyFixture("Company.ovd", "Company.ovd");
-    SheetTextSettingsProvider* previous = installSheetTextSettings();
-    const bool applied = spread.applyTextSettings(L"Company");
-    setSheetTextSettingsProvider(previous);
+    OvSheetTextSettings provider;
+    bool applied = false;
+    {
+        ovbase::ScopedService<SheetTextSettingsProvider> installed(sheetTextSettingsProvider(),
+                                                                   &provider);
+        applied = spread.applyTextSettings(L"Company");
+    }
 
     ASSERT_TRUE(applied);
     EXPECT_EQ(spread.getFontFace(), L"Arial");

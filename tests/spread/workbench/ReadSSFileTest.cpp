@@ -16,7 +16,8 @@ TEST_F(ReadSSFileTest, ReadsFirstCellHeadersAndRowsAsShown) {
     ASSERT_EQ(rows.length(), 5);
     EXPECT_EQ(rows[0], Tvx_StringArray({L"M12", L"12", L"1.50", L"1", L"144"}));
     EXPECT_EQ(rows[3], Tvx_StringArray({L"M16", L"99", L"9.99", L"1", L"9801"}));
-    EXPECT_EQ(recorder.lines(), std::vector<Tvx_String>{L"Loading spreadsheet:" + bolts()});
+    EXPECT_EQ(recorder.lines(),
+              std::vector<std::wstring>{(L"Loading spreadsheet:" + bolts()).wstr()});
 }
 
 TEST_F(ReadSSFileTest, ASheetThatDoesNotLoadReadsAsEmpty) {

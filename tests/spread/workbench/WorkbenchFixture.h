@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/HostServices.h"
 #include "core/Paths.h"
 #include "core/TempFolder.h"
+#include "host/HostServices.h"
 #include "spread/HeadlessGridHost.h"
 #include "spread/Tvx_Spread.h"
 #include "spread/workbench/FromTable.h"
@@ -43,8 +43,8 @@ class WorkbenchTest : public ::testing::Test {
     // The "Result is" lines printed so far.
     std::vector<Tvx_String> resultLines() const {
         std::vector<Tvx_String> found;
-        for (const Tvx_String& line : recorder.lines())
-            if (line.startsWith(L"Result is", true))
+        for (const std::wstring& line : recorder.lines())
+            if (line.starts_with(L"Result is"))
                 found.push_back(line);
         return found;
     }

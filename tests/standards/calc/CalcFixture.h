@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
-#include "core/HostServices.h"
 #include "core/MessageService.h"
 #include "grid/Grid.h"
 #include "grid/GridCsv.h"
+#include "host/HostServices.h"
 #include "standards/StandardsFixture.h"
 #include "standards/calc/StartDlgStandardsSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"

@@ -84,7 +84,7 @@ TEST_F(CalcTest, DuplicateNamesAreAlwaysReportedAndTheFirstIsUsed) {
 }
 
 TEST_F(CalcTest, FailedEquationsWarnOnlyWithWarningsAndKeepTheirValues) {
-    auto run = [this] {
+    auto run = [] {
         OvDlgStandardsData data = listRequest(
             L"Errors",
             {variable(L"T", OvCellInput, L"4"), variable(L"Div", OvCellOutput, L"-1"),

@@ -21,7 +21,6 @@ class FindReplaceDialog : public GridViewTest {
         uitest::resetDialogState();
         spreadtest::useShippedTexts({285, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144,
                                      1145, 1146, 1147, 1148, 1149});
-        installFindReplaceDialog();
         spread.setMaxCols(3);
         spread.setMaxRows(3);
         spread.setCellText(1, 1, L"ab");
@@ -29,7 +28,9 @@ class FindReplaceDialog : public GridViewTest {
         spread.setCellText(2, 2, L"nothing");
         spread.setCellText(1, 3, L"AB");
     }
-    void TearDown() override { setFindDialogFactory({}); }
+
+    CDlgFindReplaceFactory factory_;
+    ovbase::ScopedService<OvFindDialogFactory> installed_{findDialogFactory(), &factory_};
 
     CDlgFindReplace* openWithKey(Qt::Key key) {
         pressKey(key);

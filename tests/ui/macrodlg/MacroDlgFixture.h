@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/HostServices.h"
+#include "host/HostServices.h"
 #include "core/MessageService.h"
 #include "core/Texts.h"
 #include "core/Tvx_Settings.h"

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <filesystem>
 
-#include "core/HostServices.h"
 #include "core/Paths.h"
 #include "core/Tvx_Settings.h"
+#include "host/HostServices.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
 #include "ui/UiTestSupport.h"
@@ -61,7 +61,8 @@ TEST_F(FormulaWorkbench, OpensTheFixedSheetWithItsControls) {
     });
     EvaluateSS();
     EXPECT_TRUE(ovui::DialogDriver::leftOpen().isEmpty());
-    EXPECT_TRUE(host.output().hasSubString(L"Loading spreadsheet:" + evaluateSSFile(), true));
+    EXPECT_TRUE(
+        Tvx_String(host.output()).hasSubString(L"Loading spreadsheet:" + evaluateSSFile(), true));
 }
 
 TEST_F(FormulaWorkbench, StyleButtonsShowColumnFourFormulasInColumnOne) {
@@ -114,8 +115,8 @@ TEST_F(FormulaWorkbench, SaveAndLoadUseThePathInTheEditAndReportFailures) {
         dlg.pressButton(IDCANCEL);
     });
     EvaluateSS();
-    EXPECT_TRUE(host.output().hasSubString(L"Load failed\n", true));
-    EXPECT_TRUE(host.output().hasSubString(L"Save failed\n", true));
+    EXPECT_TRUE(Tvx_String(host.output()).hasSubString(L"Load failed\n", true));
+    EXPECT_TRUE(Tvx_String(host.output()).hasSubString(L"Save failed\n", true));
     EXPECT_TRUE(std::filesystem::exists(toFileSystemPath(copy)));
 }
 
