@@ -69,6 +69,7 @@ bool StudioWindow::loadModule(const QString& path) {
 void StudioWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(tr("E&xit"), QKeySequence::Quit, this, &QWidget::close);
+    buildDrawingMenu(file);
 
     QMenu* dialogs = menuBar()->addMenu(tr("&Dialogs"));
     dialogs->addAction(tr("&CIS/2 options..."), this, &StudioWindow::openCis2);

@@ -13,6 +13,8 @@
 #include "spread/OvSSOptionsData.h"
 
 class CommandLinePane;
+class QMenu;
+class QTreeWidget;
 
 class StudioWindow : public QMainWindow {
     Q_OBJECT
@@ -50,6 +52,16 @@ class StudioWindow : public QMainWindow {
     void buildSectionLibraryMenu();
     // The macro detail dialogs (MacroDetailMenu.cpp).
     void buildMacroDetailMenu();
+    // The drawing and its macro dialogs (DrawingMenu.cpp).
+  public:
+    bool openDrawing(const QString& path);
+    int openMacroDialog(int index);
+    bool saveDrawing();
+    QTreeWidget* drawingView() const { return drawingView_; }
+
+  private:
+    void buildDrawingMenu(QMenu* file);
+    void showDrawingMacros();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 
@@ -64,4 +76,5 @@ class StudioWindow : public QMainWindow {
     OvSSOptionsData captions_;
     int language_ = 1;
     QString lastTemplate_;
+    QTreeWidget* drawingView_ = nullptr;
 };

@@ -82,6 +82,16 @@ TEST_F(HostLoad, ExportsTheDesignerLaunchers) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheMacroDialogLaunchers) {
+    for (const char* name :
+         {"_Z13StartDlgMacroR9MacroData", "_Z21StartDlgMacroModelessbR9MacroDataRi",
+          "_Z15GetDlgMacroDataiR9MacroData", "_Z19EndDlgMacroModelessi", "_Z19DestroyAllMacroDlgsv",
+          "ovssOpenDrawing", "ovssSaveDrawing", "ovssDrawingMacroCount", "ovssDrawingMacroRow",
+          "ovssOpenMacroDialog"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
 TEST_F(HostLoad, ExportsTheSectionLibraryLaunchersAndTheSectionChoice) {
     for (const char* name : {"_Z23StartDlgEditLibSectionsR14DlgEditLibDataRK10Tvx_String",
                              "_Z21StartDlgEditLibSimpleRK10Tvx_StringR19Tvx_ProfValuesTableRi",

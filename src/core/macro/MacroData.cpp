@@ -1,6 +1,9 @@
 // MacroData.cpp - tab lookup, merged profile groups and differences of the macro dialog record.
 #include "core/macro/MacroData.h"
 
+#include "core/macro/MacroDataServices.h"
+#include "core/macro/MacroDataSync.h"
+
 int MacroData::findTab(const Tvx_String& moduleName) const {
     for (int i = 0; i < tabs.length(); ++i) {
         if (tabs[i].moduleName.equal(moduleName, false)) {
@@ -45,31 +48,23 @@ void MacroData::differences(const MacroData& before, Tvx_Array<Tvx_Array<int>>& 
     }
 }
 
+// The drawing model has no views: nothing to turn.
 bool MacroData::changeView(const Tvx_String&, int) {
     return false;
 }
 
+// Places the macros again as the record describes them: every tab is written to the drawing.
 bool MacroData::reApply() {
-    return false;
+    Tvx_Array<Tvx_Array<int>> all;
+    for (int i = 0; i < tabs.length(); ++i) {
+        Tvx_Array<int> whole;
+        whole.append(0);
+        all.append(whole);
+    }
+    return setAllToMacro(*this, all, all);
 }
 
 bool MacroData::loadFromStandards() {
-    return false;
-}
-
-bool MacroData::propListAllowed() const {
-    return false;
-}
-
-bool MacroData::getPropFiles(Tvx_String&, Tvx_String&, Tvx_StringArray&, Tvx_StringArray&) const {
-    return false;
-}
-
-bool MacroData::readFromFile(const Tvx_String&, int& skipped) {
-    skipped = 0;
-    return false;
-}
-
-bool MacroData::writeToFile(const Tvx_String&) const {
-    return false;
+    const MacroStandardsCalculator& calculator = macroStandardsCalculator();
+    return calculator && calculator(*this);
 }

@@ -46,14 +46,23 @@ class MacroData {
     void differences(const MacroData& before, Tvx_Array<Tvx_Array<int>>& changed,
                      Tvx_Array<Tvx_Array<int>>& changedPatterns) const;
 
-    // Operations of the dialog frame that need host views, standards or property files. The
-    // drawing model has no views and no property lists yet: they report that nothing was done.
+    // Turns the host's view on the module; the drawing model has no views, so false.
     bool changeView(const Tvx_String& moduleName, int direction);
+    // Writes every tab into the drawing again; true when a module was written.
     bool reApply();
+    // Recomputes the macros through their connection standards (the installed
+    // MacroStandardsCalculator) and refills the record; false when none is installed or it fails.
     bool loadFromStandards();
+
+    // Property files (MacroPropertyFiles.cpp): the cell values of every tab, keyed
+    // "<module>.<cell>", in a properties list below the library's "Macro Properties" folder.
     bool propListAllowed() const;
+    // The folder, the extension (without dot), the files named after the first macro and all.
     bool getPropFiles(Tvx_String& folder, Tvx_String& extension, Tvx_StringArray& suitable,
                       Tvx_StringArray& all) const;
+    // Takes the usable entries; `skipped` counts the others (unknown tab or cell, read-only
+    // cell, a text for a number). False, record unchanged, when the file cannot be read.
     bool readFromFile(const Tvx_String& path, int& skipped);
+    // Written atomically; false when it cannot be written.
     bool writeToFile(const Tvx_String& path) const;
 };

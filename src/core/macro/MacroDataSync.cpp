@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/macro/BaseProfilesTab.h"
 #include "core/macro/Tvx_Drawing.h"
 
 namespace {
@@ -173,6 +174,9 @@ bool UpdateModule(const Tvx_String& moduleName, MacroData& data, const Tvx_Array
     const MacroTabData* tab = data.getTab(data.findTab(moduleName));
     if (tab == nullptr) {
         return false;
+    }
+    if (moduleName.equal(kBaseProfilesTab, false)) {
+        return writeBaseProfilesTab(data);
     }
     bool written = false;
     for (const AcDbObjectId& id : data.selectedIds) {

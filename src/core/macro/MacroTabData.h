@@ -43,6 +43,9 @@ class MacroTabData {
     MacroBoltData* getBoltData() { return hasBoltData ? &boltData : nullptr; }
     const MacroBoltData* getBoltData() const { return hasBoltData ? &boltData : nullptr; }
     MacroCellData* findCellWithName(const Tvx_String& name);
+    const MacroCellData* findCellWithName(const Tvx_String& name) const {
+        return const_cast<MacroTabData*>(this)->findCellWithName(name);
+    }
     MacroPatternProps* findPatternWithName(const Tvx_String& name);
     MacroPatternProps* findPatternWithBtnId(int ctrl);
     MacroProfData* findProfDataWithGroup(const Tvx_String& group);
