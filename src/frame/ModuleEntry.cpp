@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "host/HostServices.h"
 #include "core/OvTempResourceOverride.h"
 #include "core/Paths.h"
 #include "core/UserFolders.h"
 #include "frame/EngineStartup.h"
 #include "frame/ModuleState.h"
 #include "host/AcrxHost.h"
+#include "host/HostServices.h"
 #include "macrodlg/ModelessDialogs.h"
 #include "registry/ComModuleFolder.h"
 

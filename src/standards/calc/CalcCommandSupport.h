@@ -6,10 +6,10 @@
 #include <ostream>
 #include <string>
 
-#include "host/HostServices.h"
 #include "core/MessageService.h"
 #include "core/Tvx_Settings.h"
 #include "core/Tvx_String.h"
+#include "host/HostServices.h"
 
 namespace ovcalc {
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/FileSystem.h"
+#include "core/PromptService.h"
 #include "core/StringHelpers.h"
 #include "core/Texts.h"
 #include "core/Tvx_Settings.h"
@@ -22,7 +23,6 @@
 #include "ui/grid/OvSpreadModel.h"
 #include "ui/grid/OvSpreadView.h"
 #include "ui/seclib/ShapeIcons.h"
-#include "core/PromptService.h"
 #include "ui/spread/CDlgSSOptions.h"
 
 using ovgrid::HEADER;

@@ -10,10 +10,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "host/HostServices.h"
 #include "core/Texts.h"
 #include "core/Tvx_Settings.h"
 #include "core/sections/SectionLibraryFile.h"
+#include "host/HostServices.h"
 #include "seclib/BuiltInShapes.h"
 #include "seclib/ProfileIcons.h"
 #include "ui/DlgSize.h"

@@ -9,12 +9,12 @@
 #include <QWidget>
 #include <memory>
 
-#include "host/HostServices.h"
 #include "core/MessageService.h"
 #include "core/Texts.h"
 #include "core/Tvx_Settings.h"
 #include "core/macro/BaseProfilesTab.h"
 #include "core/macro/Tvx_Drawing.h"
+#include "host/HostServices.h"
 #include "ui/UiTestSupport.h"
 
 class MacroDlgFixture : public ::testing::Test {

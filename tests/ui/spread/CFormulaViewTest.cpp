@@ -115,8 +115,10 @@ TEST_F(FormulaWorkbench, SaveAndLoadUseThePathInTheEditAndReportFailures) {
         dlg.pressButton(IDCANCEL);
     });
     EvaluateSS();
-    EXPECT_TRUE(Tvx_String(host.output()).hasSubString(L"Load failed: /no/such/folder/x.ovs: ", true));
-    EXPECT_TRUE(Tvx_String(host.output()).hasSubString(L"Save failed: /no/such/folder/x.ovs: ", true));
+    EXPECT_TRUE(
+        Tvx_String(host.output()).hasSubString(L"Load failed: /no/such/folder/x.ovs: ", true));
+    EXPECT_TRUE(
+        Tvx_String(host.output()).hasSubString(L"Save failed: /no/such/folder/x.ovs: ", true));
     EXPECT_TRUE(std::filesystem::exists(toFileSystemPath(copy)));
 }
 
