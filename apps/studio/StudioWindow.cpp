@@ -76,6 +76,7 @@ void StudioWindow::buildMenus() {
     dialogs->addAction(tr("&Select image..."), this, &StudioWindow::openSelectImage);
     buildSpreadsheetMenu();
     buildDesignerMenu();
+    buildSheetsManagerMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, [this] {

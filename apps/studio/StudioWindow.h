@@ -45,6 +45,8 @@ class StudioWindow : public QMainWindow {
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The sheets manager and the sample drawing (SheetsManagerMenu.cpp).
+    void buildSheetsManagerMenu();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 

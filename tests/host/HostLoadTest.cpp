@@ -82,4 +82,9 @@ TEST_F(HostLoad, ExportsTheDesignerLaunchers) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheSheetsManagerLaunchers) {
+    EXPECT_NE(symbol("_Z25StartModelessDlgSheetsMgrRK18OvSheetsMgrDlgData"), nullptr);
+    EXPECT_NE(symbol("_Z23EndModelessDlgSheetsMgrv"), nullptr);
+}
+
 }  // namespace
