@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
@@ -82,9 +83,15 @@ CDlgSheetsMgr::CDlgSheetsMgr(QWidget* parent) : OvDialog(IDD, parent), m_host(th
     layout->addWidget(tabs);
     auto* splitter = new QSplitter(Qt::Vertical, this);
     for (int id : {kSheetTree, kPartTree}) {
-        auto* placeholder = addControl(id, new QWidget(splitter));
+        // Each tree sits in a layout of its own, where its view replaces the placeholder.
+        auto* pane = new QWidget(splitter);
+        auto* paneLayout = new QVBoxLayout(pane);
+        paneLayout->setContentsMargins(0, 0, 0, 0);
+        auto* placeholder = addControl(id, new QWidget(pane));
         placeholder->setMinimumSize(200, 80);
-        splitter->addWidget(placeholder);
+        placeholder->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        paneLayout->addWidget(placeholder);
+        splitter->addWidget(pane);
     }
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
@@ -274,7 +281,13 @@ bool StartModelessDlgSheetsMgr(const OvSheetsMgrDlgData& data) {
     if (!showDockedDialog(gSheetsMgrBar, std::move(dialog), CDlgSheetsMgr::IDD, kToolId, kTitle)) {
         return false;
     }
-    gSheetsMgrBar->resize(size.width, size.height);
+    // Docked, the bar takes the palette's width; floating, its whole size.
+    if (auto* frame = qobject_cast<QMainWindow*>(gSheetsMgrBar->parentWidget());
+        frame && !gSheetsMgrBar->isFloating()) {
+        frame->resizeDocks({gSheetsMgrBar}, {size.width}, Qt::Horizontal);
+    } else {
+        gSheetsMgrBar->resize(size.width, size.height);
+    }
     return true;
 }
 

@@ -15,6 +15,8 @@
 #include <QPointer>
 
 class OvTreeSpread;
+class QKeyEvent;
+class QMenu;
 class QMimeData;
 
 namespace ovui::grid {
@@ -42,14 +44,14 @@ class OvTreeController : public QObject {
     // A click on a grid cell, as the mouse gives it.
     bool clickCell(int col, int row);
     // Fills the popup with the tree's items (then the standard ones); the chosen action runs.
-    void fillPopup(class QMenu& menu);
+    void fillPopup(QMenu& menu);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool viewportEvent(QEvent* event);
-    bool keyEvent(class QKeyEvent* event);
+    bool keyEvent(QKeyEvent* event);
     bool isMarkCell(int col, int row) const;
     void startDrag();
     void afterChange();

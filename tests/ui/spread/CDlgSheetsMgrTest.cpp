@@ -24,6 +24,8 @@
 
 namespace {
 
+using ovui::spread::OvTreeController;
+
 constexpr const char* kDrawing = R"({
   "format": "ovss-drawing", "version": 1,
   "sheets": [
