@@ -105,7 +105,7 @@ CDlgSheetsMgr::CDlgSheetsMgr(QWidget* parent) : OvDialog(IDD, parent), m_host(th
 }
 
 CDlgSheetsMgr::~CDlgSheetsMgr() {
-    if (isInitialised()) {
+    if (m_started) {
         writeDlgSize(kSizeKey, DlgSize{width(), height()});
     }
 }
@@ -205,6 +205,7 @@ bool CDlgSheetsMgr::OnInitDialog() {
     for (const Tvx_String& text : m_outputMenuTexts) {
         m_dynMenu->addAction(ovui::toQt(text));  // no action of their own yet
     }
+    m_started = true;
     auto* tabs = static_cast<QTabBar*>(item(kTabs));
     if (tabs->count() == 0) {
         tabs->addTab(ovui::toQt(dialString(kTextSheets)));

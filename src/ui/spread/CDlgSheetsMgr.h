@@ -84,6 +84,7 @@ class CDlgSheetsMgr : public OvDialog {
     Tvx_StringArray m_sheetMenuTexts;
     Tvx_StringArray m_partMenuTexts;
     Tvx_StringArray m_outputMenuTexts;
+    bool m_started = false;  // its size is worth remembering
 };
 
 // The palette's dock bar while it is open (null when closed).

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
@@ -60,6 +61,8 @@ class SheetsMgr : public ::testing::Test {
     }
     static void clickCell(ovui::grid::OvSpreadView& view, int col, int row) {
         view.refresh();
+        QApplication::processEvents();
+        ASSERT_GT(view.model()->rowCount(), row - 1) << view.isVisible();
         const QRect rect = view.visualRect(view.model()->index(row - 1, col - 1));
         ASSERT_TRUE(rect.isValid());
         QWidget* target = view.viewport();
@@ -202,6 +205,11 @@ TEST_F(SheetsMgr, MouseOnAMarkFoldsAndUnfolds) {
     clickCell(*view, 2, 5);
     EXPECT_FALSE(tree.SSIsRowHidden(6));
     EXPECT_FALSE(view->isRowHidden(5));
+    // Shown again at its height: hiding a row never reached the grid as a height of 0.
+    int pixels = 0;
+    tree.SSGetRowHeightInPixels(6, pixels);
+    EXPECT_EQ(pixels, 17);
+    EXPECT_EQ(view->rowHeight(5), 17);
     // A click on a leaf's mark changes nothing, the mark keeps its picture.
     clickCell(*view, 3, 6);
     EXPECT_EQ(tree.markCodeAt(3, 6), OvTreeSpread::kMarkBranch);
@@ -341,6 +349,7 @@ TEST_F(SheetsMgr, Screenshots) {
     viewOf(*dlg, CDlgSheetsMgr::kPartTree)->refresh();
     QApplication::processEvents();
     const auto folder = uitest::screenshotFolder();
+    std::filesystem::create_directories(folder);
     EXPECT_TRUE(frame.grab().save(QString::fromStdString((folder / "CDlgSheetsMgr.png").string())));
     auto* view = viewOf(*dlg, CDlgSheetsMgr::kSheetTree);
     EXPECT_TRUE(view->grab().save(QString::fromStdString((folder / "OvTreeSpread.png").string())));
