@@ -63,6 +63,9 @@ bool OvTreeSpread::setTreeLook(int levelCol, int textCol, DropCallback callback,
     SSSetHeaderColors(0xFFFFFF, 0xFFFFFF);
     SSSetActiveCellHighlightStyle(0);
     SSSetModeB(5);
+    // A tree has no column letters or row numbers.
+    SSSetColWidthInPixels(ovgrid::HEADER, 0);
+    SSSetRowHeightInPixels(ovgrid::HEADER, 0);
     SSSetMaxCols(0);
     SSSetMaxRows(0);
     levelCount = 0;

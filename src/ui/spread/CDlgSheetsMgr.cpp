@@ -16,7 +16,6 @@
 
 #include "core/DlgSizeStore.h"
 #include "core/HostServices.h"
-#include "core/Texts.h"
 #include "ui/COvDockControlBar.h"
 #include "ui/ModalLauncher.h"
 #include "ui/QtText.h"
@@ -34,8 +33,6 @@ constexpr int kLevelColumn = 2;
 constexpr int kTextColumn = 3;
 constexpr int kMarginWidth = 20;
 constexpr int kNameWidth = 260;
-constexpr int kTextSheets = 9400;
-constexpr int kTextParts = 9401;
 
 COvDockControlBar* gSheetsMgrBar = nullptr;
 
@@ -148,6 +145,7 @@ void CDlgSheetsMgr::finishTree(OvTreeSpread& tree) {
     for (int col = nameCol + 1; col <= tree.getMaxCols(); ++col) {
         tree.SSSetColWidthInPixels(col, 0);
     }
+    tree.fitLastColumn(nameCol);  // the names take the rest of the width
     tree.SSSetBool(Tvx_Spread::kPropRedraw, true);
 }
 
@@ -208,8 +206,8 @@ bool CDlgSheetsMgr::OnInitDialog() {
     m_started = true;
     auto* tabs = static_cast<QTabBar*>(item(kTabs));
     if (tabs->count() == 0) {
-        tabs->addTab(ovui::toQt(dialString(kTextSheets)));
-        tabs->addTab(ovui::toQt(dialString(kTextParts)));
+        tabs->addTab(QStringLiteral("Sheets"));
+        tabs->addTab(QStringLiteral("Parts"));
         connect(tabs, &QTabBar::currentChanged, this, [this](int index) {
             if (auto* view = m_host.view(index == 0 ? kSheetTree : kPartTree)) {
                 view->setFocus();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
@@ -329,7 +330,12 @@ TEST_F(SheetsMgr, Screenshots) {
         << error;
     ASSERT_TRUE(StartModelessDlgSheetsMgr(OvSheetsMgrDlgData(sample)));
     auto* dlg = static_cast<CDlgSheetsMgr*>(sheetsMgrBar()->dialog());
-    frame.resize(1100, 760);
+    auto* area = new QLabel(QStringLiteral("Drawing area"), &frame);
+    area->setAlignment(Qt::AlignCenter);
+    area->setStyleSheet(QStringLiteral("background: #20242a; color: #c8ccd2;"));
+    frame.setCentralWidget(area);
+    frame.resize(1000, 720);
+    frame.resizeDocks({sheetsMgrBar()}, {500}, Qt::Horizontal);
     // Partly unfolded: every sheet but the first two folded; parts folded after the third.
     OvTreeSpread& sheets = dlg->sheetTree();
     for (int row = sheets.getMaxRows(); row >= 1; --row) {
