@@ -334,8 +334,10 @@ TEST_F(SheetsMgr, Screenshots) {
     area->setAlignment(Qt::AlignCenter);
     area->setStyleSheet(QStringLiteral("background: #20242a; color: #c8ccd2;"));
     frame.setCentralWidget(area);
-    frame.resize(1000, 720);
-    frame.resizeDocks({sheetsMgrBar()}, {500}, Qt::Horizontal);
+    frame.resize(1100, 720);
+    QApplication::processEvents();
+    frame.resizeDocks({sheetsMgrBar()}, {560}, Qt::Horizontal);
+    QApplication::processEvents();
     // Partly unfolded: every sheet but the first two folded; parts folded after the third.
     OvTreeSpread& sheets = dlg->sheetTree();
     for (int row = sheets.getMaxRows(); row >= 1; --row) {
