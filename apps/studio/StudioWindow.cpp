@@ -79,6 +79,7 @@ void StudioWindow::buildMenus() {
     buildDesignerMenu();
     buildSectionLibraryMenu();
     buildMacroDetailMenu();
+    buildSheetsManagerMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About"), this, [this] {

@@ -48,6 +48,8 @@ class StudioWindow : public QMainWindow {
     QStringList designerTemplates() const;
     void openDesigner(const QString& name);
     void previewDesign();
+    // The sheets manager and the sample drawing (SheetsManagerMenu.cpp).
+    void buildSheetsManagerMenu();
     // The section library editors and the section choice (SectionLibraryMenu.cpp).
     void buildSectionLibraryMenu();
     // The macro detail dialogs (MacroDetailMenu.cpp).

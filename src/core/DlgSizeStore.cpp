@@ -1,6 +1,7 @@
 // DlgSizeStore.cpp - dialog sizes and flags in the registry store.
 #include "core/DlgSizeStore.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "core/Registry.h"
@@ -47,4 +48,16 @@ bool writeDlgRegBool(const Tvx_String& dlgKey, const Tvx_String& valueName, bool
     }
     return OvRegistry::setDword(HKEY_CURRENT_USER, dlgRegistryPath(dlgKey), valueName,
                                 value ? 1 : 0);
+}
+
+DlgSize getSafeDlgSize(const Tvx_String& dlgKey, int defaultWidth, int defaultHeight) {
+    constexpr int kSmallest = 100;
+    constexpr int kLargest = 10000;
+    DlgSize size{defaultWidth, defaultHeight};
+    DlgSize stored;
+    if (readDlgSize(dlgKey, stored)) {
+        size.width = std::clamp(stored.width, kSmallest, kLargest);
+        size.height = std::clamp(stored.height, kSmallest, kLargest);
+    }
+    return size;
 }

@@ -18,6 +18,10 @@ bool readDlgSize(const Tvx_String& dlgKey, DlgSize& size);
 // Stores a size; sizes below 1 are refused.
 bool writeDlgSize(const Tvx_String& dlgKey, const DlgSize& size);
 
+// The stored size, or the default when none is stored; a stored size is kept within what a
+// screen can show (100 .. 10000 pixels each way), so a damaged entry never hides a dialog.
+DlgSize getSafeDlgSize(const Tvx_String& dlgKey, int defaultWidth, int defaultHeight);
+
 // A stored flag (DWORD non-zero = true); `defaultValue` when none is stored.
 bool readDlgRegBool(const Tvx_String& dlgKey, const Tvx_String& valueName,
                     bool defaultValue = false);

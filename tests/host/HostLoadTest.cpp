@@ -112,4 +112,9 @@ TEST_F(HostLoad, ExportsTheMacroDetailLaunchers) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheSheetsManagerLaunchers) {
+    EXPECT_NE(symbol("_Z25StartModelessDlgSheetsMgrRK18OvSheetsMgrDlgData"), nullptr);
+    EXPECT_NE(symbol("_Z23EndModelessDlgSheetsMgrv"), nullptr);
+}
+
 }  // namespace

@@ -126,6 +126,7 @@ void Tvx_Drawing::swapContents(Tvx_Drawing& other) {
     std::swap(generalVariables_, other.generalVariables_);
     std::swap(profiles_, other.profiles_);
     std::swap(macros_, other.macros_);
+    std::swap(sheets_, other.sheets_);
     attachMacros();
     other.attachMacros();
 }

@@ -11,10 +11,18 @@
 
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
+#include "core/Tvx_StringArray.h"
 #include "core/macro/Tvx_DbMacro.h"
 #include "core/macro/Tvx_GeneralVariables.h"
 #include "core/macro/Tvx_MacroParts.h"
 #include "host/AcDbObjectId.h"
+
+// A drawing sheet: its name, its paper format ("A3") and the names of the parts drawn on it.
+struct Tvx_Sheet {
+    Tvx_String name;
+    Tvx_String format;
+    Tvx_StringArray parts;
+};
 
 class Tvx_Drawing {
   public:
@@ -39,6 +47,10 @@ class Tvx_Drawing {
     Tvx_DbMacro* addMacro(std::unique_ptr<Tvx_Macro> macro);
     const std::vector<std::unique_ptr<Tvx_DbMacro>>& macros() const { return macros_; }
 
+    // The drawing sheets, in their order.
+    Tvx_Array<Tvx_Sheet>& sheets() { return sheets_; }
+    const Tvx_Array<Tvx_Sheet>& sheets() const { return sheets_; }
+
     // Objects of this drawing by id; null when the id is not one of them.
     Tvx_DbMacro* findDbMacro(const AcDbObjectId& id) const;
     Tvx_Profile* findProfile(const AcDbObjectId& id);  // drawing profiles and placed profiles
@@ -58,6 +70,7 @@ class Tvx_Drawing {
     Tvx_GeneralVariables generalVariables_;
     Tvx_Array<Tvx_Profile> profiles_;
     std::vector<std::unique_ptr<Tvx_DbMacro>> macros_;
+    Tvx_Array<Tvx_Sheet> sheets_;
 };
 
 // Objects by id in any open drawing; null when no open drawing has it.

@@ -36,7 +36,8 @@
 //
 // Names of variables, cuts, patterns, modules and general variables are unique ignoring case.
 // Unknown keys are ignored, so that later versions can add fields; a file of a higher version is
-// refused. Object ids are not stored: every object gets a new id when the file is loaded.
+// refused. Files written before sheets existed simply have no "sheets". Object ids are not stored:
+// every object gets a new id when the file is loaded.
 //
 // Example:
 //   { "format": "ovss-drawing", "version": 1,

@@ -334,6 +334,24 @@ void readDrawing(const json& root, Tvx_Drawing& drawing) {
             dbMacro->addBaseProfile(found->second);
         }
     }
+
+    const json& sheets = optionalArray(root, "sheets", "");
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const std::string place = at("sheets", i);
+        const json& item = requireObject(sheets[i], place);
+        Tvx_Sheet sheet;
+        // An unnamed sheet is kept: the sheets manager shows it as an empty row.
+        sheet.name = readString(item, "name", place, false);
+        sheet.format = readString(item, "format", place, false);
+        const json& parts = optionalArray(item, "parts", place);
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            if (!parts[k].is_string()) {
+                fail(at(at(place, "parts"), k), "must be a text");
+            }
+            sheet.parts.append(Tvx_String::fromUtf8(parts[k].get_ref<const std::string&>()));
+        }
+        drawing.sheets().append(std::move(sheet));
+    }
 }
 
 }  // namespace

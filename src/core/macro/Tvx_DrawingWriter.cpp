@@ -120,6 +120,15 @@ std::string Tvx_Drawing::toJson() const {
         }
         root["macros"].push_back(std::move(item));
     }
+    root["sheets"] = json::array();
+    for (const Tvx_Sheet& sheet : sheets_) {
+        json parts = json::array();
+        for (const Tvx_String& part : sheet.parts) {
+            parts.push_back(utf8(part));
+        }
+        root["sheets"].push_back(
+            {{"name", utf8(sheet.name)}, {"format", utf8(sheet.format)}, {"parts", parts}});
+    }
     return root.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 

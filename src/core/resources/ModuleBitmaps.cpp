@@ -7,7 +7,10 @@
 namespace ovres {
 
 namespace {
-constexpr std::array kBitmapIds = {kCheckBitmapOn, kCheckBitmapOff, kBillPictureBitmap};
+constexpr std::array kBitmapIds = {kCheckBitmapOn, kCheckBitmapOff,   kBillPictureBitmap,
+                                   kTreeFirstOpen, kTreeFirstClosed,  kTreeBranch,
+                                   kTreeLastLeaf,  kTreeLastClosed,   kTreeLastOpen,
+                                   kTreeLine,      kTreeMiddleClosed, kTreeMiddleOpen};
 }
 
 bool hasBitmapResource(int resourceId) {

@@ -13,6 +13,7 @@
 #include "ui/grid/GridLook.h"
 #include "ui/grid/NumberInputValidator.h"
 #include "ui/grid/OvSpreadModel.h"
+#include "ui/resources/TreeMarks.h"
 
 namespace ovui::grid {
 
@@ -73,6 +74,14 @@ void OvCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const bool enabled = (index.flags() & Qt::ItemIsUserCheckable) != 0;
     switch (type.type) {
         case ovgrid::kTypeCheck:
+            // A tree grid's marks fill their cell so that branch lines meet across rows.
+            if (const int mark = static_cast<int>(
+                    type.checkPictures[index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? 1
+                                                                                             : 0]);
+                isTreeMarkBitmap(mark)) {
+                paintTreeMark(*painter, option.rect, mark);
+                break;
+            }
             painter->save();
             painter->setFont(index.data(Qt::FontRole).value<QFont>());
             paintCheckCell(*painter, option.rect,

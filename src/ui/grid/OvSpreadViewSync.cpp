@@ -142,6 +142,8 @@ void OvSpreadView::syncHiddenRows(bool full) {
     if (!full && hidden == synced_.hiddenRows) {
         return;
     }
+    // Hiding sizes a row to nothing: that must not reach the grid as the row's height.
+    FlagScope applying(applyingGrid_);
     const int rows = grid.getMaxRows();
     for (int row : synced_.hiddenRows) {
         if (row >= 1 && row <= rows && hidden.count(row) == 0) {

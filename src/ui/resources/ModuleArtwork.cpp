@@ -9,6 +9,7 @@
 #include <array>
 
 #include "core/resources/ModuleBitmaps.h"
+#include "ui/resources/TreeMarks.h"
 
 namespace ovui {
 
@@ -239,6 +240,9 @@ QPixmap moduleBitmap(int resourceId) {
         return {};
     }
     auto it = cache.find(resourceId);
+    if (it == cache.end() && isTreeMarkBitmap(resourceId)) {
+        it = cache.insert(resourceId, treeMarkPixmap(resourceId));
+    }
     if (it == cache.end()) {
         it = cache.insert(resourceId, resourceId == ovres::kBillPictureBitmap
                                           ? drawPictureMarker()
