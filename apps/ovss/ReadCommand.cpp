@@ -8,6 +8,7 @@
 #include "Command.h"
 #include "base/Utf8.h"
 #include "core/Paths.h"
+#include "core/StringHelpers.h"
 #include "host/HostServices.h"
 #include "spread/SheetFileIo.h"
 #include "spread/workbench/ReadSSFile.h"
