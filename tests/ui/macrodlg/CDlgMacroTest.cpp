@@ -173,8 +173,9 @@ TEST_F(CDlgMacroTest, ABusyDialogClosesOnTheDeferredTimer) {
     EXPECT_EQ(pendingMacroDlgCloses(), 1);
 
     // The timer fires while the dialog is still busy: the close is put off again.
-    EXPECT_TRUE(
-        processUntil([this] { return host.output().find(L"Delayed timer called.\n") >= 0; }, 3000));
+    EXPECT_TRUE(processUntil(
+        [this] { return host.output().find(L"Delayed timer called.\n") != std::wstring::npos; },
+        3000));
     EXPECT_NE(macroDlgInSlot(slot), nullptr);
     EXPECT_EQ(pendingMacroDlgCloses(), 1);
 
