@@ -9,9 +9,10 @@ namespace {
 
 std::atomic<std::uint64_t> gNextObjectId{0x1000};
 
+// Never destroyed: a drawing held by another static (the studio's session) may outlive it.
 std::vector<Tvx_Drawing*>& liveDrawings() {
-    static std::vector<Tvx_Drawing*> drawings;
-    return drawings;
+    static auto* drawings = new std::vector<Tvx_Drawing*>;
+    return *drawings;
 }
 
 // Runs `find` on every live drawing; the first non-null answer wins.
