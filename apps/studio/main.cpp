@@ -2,12 +2,16 @@
 // `ovss-studio --screenshot <file.png>` saves the window once it is up and exits (a smoke check
 // that runs without a person, e.g. under QT_QPA_PLATFORM=offscreen). `--drawing <file.json>` opens
 // a drawing first and `--macros 0,1` opens the parameter dialogs of those macros; the screenshot
-// then shows the open dialogs over the window, as a person would see them.
+// then shows the open dialogs over the window, as a person would see them. `--walk-menus <folder>`
+// triggers every menu entry, closes what it opens and saves the dialogs' pictures in <folder>.
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTimer>
 
+#include "MenuWalk.h"
 #include "ModuleLibrary.h"
 #include "StudioWindow.h"
 
@@ -33,9 +37,18 @@ int main(int argc, char* argv[]) {
             window.openMacroDialog(index.toInt());
         }
     }
+    const qsizetype walk = args.indexOf(QStringLiteral("--walk-menus"));
+    if (walk >= 0) {
+        const QString folder = walk + 1 < args.size() ? args.at(walk + 1) : QString();
+        QTimer::singleShot(0, &window, [&window, folder, loaded] {
+            QApplication::exit(loaded ? walkMenus(window, folder) : 1);
+        });
+        return QApplication::exec();
+    }
     const qsizetype option = args.indexOf(QStringLiteral("--screenshot"));
     if (option >= 0 && option + 1 < args.size()) {
         const QString file = args.at(option + 1);
+        QDir().mkpath(QFileInfo(file).absolutePath());
         QTimer::singleShot(200, &window, [&window, file, loaded] {
             QImage shot = window.grab().toImage();
             QPainter painter(&shot);

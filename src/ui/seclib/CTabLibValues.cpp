@@ -424,6 +424,44 @@ void CTabLibValues::onCellEdited(int col, int row) {
     takeSnapshot();
 }
 
+// A paste is checked as typing is: a dimension cell that would hold text keeps what it had.
+void CTabLibValues::refuseNonNumericPaste() {
+    Tvx_Array<Tvx_StringArray> pasted;
+    m_grid.getAllRows(pasted);
+    const int firstValue = firstValueColumn();
+    Tvx_String firstRefused;
+    bool changed = false;
+    for (int r = 0; r < pasted.length(); ++r) {
+        const Tvx_StringArray* before = m_snapshot.isValid(r) ? &m_snapshot[r] : nullptr;
+        for (int c = 0; c < pasted[r].length(); ++c) {
+            const Tvx_String previous =
+                before != nullptr && before->isValid(c) ? (*before)[c] : Tvx_String();
+            if (pasted[r][c] == previous) {
+                continue;
+            }
+            if (c + 1 >= firstValue && !isValidDimensionText(pasted[r][c])) {
+                m_grid.setCellText(c + 1, r + 1, previous);
+                if (firstRefused.isEmpty()) {
+                    firstRefused = pasted[r][c];
+                }
+            } else {
+                changed = true;
+            }
+        }
+    }
+    if (changed) {
+        m_grid.SSSetBool(Tvx_Spread::kPropChanged, true);
+    }
+    takeSnapshot();
+    if (auto* view = m_host.view(kGrid)) {
+        view->refresh();
+    }
+    if (!firstRefused.isEmpty()) {
+        ovMessageBox(dialString(kTextNotNumber) + L" \"" + firstRefused + L"\"", dialString(784),
+                     MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
 int CTabLibValues::currentRow() const {
     int col = 0, row = 0;
     return m_grid.SSGetActiveCell(col, row) ? row : 0;
@@ -443,7 +481,9 @@ void CTabLibValues::rowCommand(int id) {
             m_grid.SSClipboardCopy();
             break;
         case kPaste:
-            m_grid.SSClipboardPaste();
+            if (m_grid.SSClipboardPaste()) {
+                refuseNonNumericPaste();
+            }
             break;
         case kInsertRow:
             // A new section is offered for selection until the user says otherwise.
@@ -472,7 +512,7 @@ void CTabLibValues::rowCommand(int id) {
         default:
             break;
     }
-    if (id != kCopy && id != kFind) {
+    if (id != kCopy && id != kFind && id != kPaste) {
         m_grid.SSSetBool(Tvx_Spread::kPropChanged, true);
     }
     if (auto* view = m_host.view(kGrid)) {

@@ -65,6 +65,7 @@ class CTabLibValues : public OvDialog {
     void onShapeChanged();
     void renewHeaders(bool byUser);
     void onCellEdited(int col, int row);
+    void refuseNonNumericPaste();
     void takeSnapshot();
     int firstValueColumn() const;
     int currentRow() const;

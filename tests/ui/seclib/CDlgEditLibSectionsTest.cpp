@@ -24,6 +24,7 @@
 #include "ui/seclib/CTabLibTypes.h"
 #include "ui/seclib/CTabLibValues.h"
 #include "ui/services/UiRecorder.h"
+#include "ui/spread/CDlgSSOptions.h"
 
 namespace {
 
@@ -360,6 +361,56 @@ TEST_F(EditLibSections, RowCommandsActOnTheCurrentRow) {
         page.pressButton(CTabLibValues::kInsertRow);
         EXPECT_EQ(page.grid().getMaxRows(), 5);
         EXPECT_EQ(cell(page.grid(), 1, 4), L"120");
+        EXPECT_TRUE(page.isChanged());
+        messages.answer(IDNO);
+        dlg.pressButton(IDCANCEL);
+    }));
+}
+
+TEST_F(EditLibSections, PastedTextIntoADimensionIsRefusedLikeTypedText) {
+    DlgEditLibData data = sampleData();
+    MessageRecorder messages;
+    EXPECT_FALSE(runEditor(data, L"IPE-80", [&messages](CDlgEditLibSections& dlg) {
+        CTabLibValues& page = dlg.valuesPage();
+        Tvx_Spread& grid = page.grid();
+        // A name copied onto the width of the first section: refused, the width stays.
+        grid.SSSetSelectedBlock(3, 1, 3, 1);
+        page.pressButton(CTabLibValues::kCopy);
+        grid.SSSetSelectedBlock(8, 1, 8, 1);
+        page.pressButton(CTabLibValues::kPaste);
+        EXPECT_EQ(cell(grid, 8, 1), L"46");
+        ASSERT_EQ(messages.count(), 1);
+        EXPECT_EQ(messages.last().text, L"Not a number: \"IPE80\"");
+        EXPECT_FALSE(page.isChanged());
+        // A number copied onto another width is taken.
+        grid.SSSetSelectedBlock(7, 2, 7, 2);
+        page.pressButton(CTabLibValues::kCopy);
+        grid.SSSetSelectedBlock(8, 2, 8, 2);
+        page.pressButton(CTabLibValues::kPaste);
+        EXPECT_EQ(cell(grid, 8, 2), L"100");
+        EXPECT_EQ(messages.count(), 1);
+        EXPECT_TRUE(page.isChanged());
+        messages.answer(IDNO);
+        dlg.pressButton(IDCANCEL);
+    }));
+}
+
+TEST_F(EditLibSections, CaptionsDialogSetsTheSizeAndKeepsTheTypeAsRowHeader) {
+    DlgEditLibData data = sampleData();
+    MessageRecorder messages;
+    EXPECT_FALSE(runEditor(data, L"IPE-80", [&messages](CDlgEditLibSections& dlg) {
+        CTabLibValues& page = dlg.valuesPage();
+        DialogDriver::push([](OvDialog& options) {
+            options.SetDlgItemText(CDlgSSOptions::kRowCount, L"6");
+            options.pressButton(IDOK);
+        });
+        page.pressButton(CTabLibValues::kCaptions);
+        EXPECT_EQ(page.grid().getMaxRows(), 6);
+        Tvx_StringArray rowHeaders;
+        page.grid().getColTexts(HEADER, rowHeaders);
+        ASSERT_EQ(rowHeaders.length(), 6);
+        EXPECT_EQ(rowHeaders[5], L"IPE");
+        EXPECT_EQ(cell(page.grid(), 1, 4), L"140");
         EXPECT_TRUE(page.isChanged());
         messages.answer(IDNO);
         dlg.pressButton(IDCANCEL);
