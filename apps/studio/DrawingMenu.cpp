@@ -8,8 +8,10 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <vector>
 
 #include "CommandLinePane.h"
+#include "DrawingListView.h"
 #include "StudioWindow.h"
 #include "core/Tvx_String.h"
 
@@ -20,6 +22,7 @@ using SaveDrawing = bool (*)(const Tvx_String*, Tvx_String*);
 using MacroCount = int (*)();
 using MacroRow = bool (*)(int, Tvx_String*, Tvx_String*, Tvx_String*);
 using OpenMacroDialog = int (*)(int);
+using SelectMacros = int (*)(const int*, int);
 
 QString qt(const Tvx_String& text) {
     return QString::fromStdWString(text.wstr());
@@ -77,7 +80,7 @@ void StudioWindow::showDrawingMacros() {
         return;
     }
     if (drawingView_ == nullptr) {
-        drawingView_ = new QTreeWidget(this);
+        drawingView_ = new DrawingListView(this);
         drawingView_->setRootIsDecorated(false);
         drawingView_->setAlternatingRowColors(true);
         drawingView_->setHeaderLabels({tr("Macro"), tr("Base profiles"), tr("Modules")});
@@ -85,6 +88,8 @@ void StudioWindow::showDrawingMacros() {
         connect(drawingView_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
             openMacroDialog(item->data(0, Qt::UserRole).toInt());
         });
+        connect(drawingView_, &QTreeWidget::itemSelectionChanged, this,
+                [this] { selectDrawingMacros(); });
         setCentralWidget(drawingView_);
     }
     drawingView_->clear();
@@ -95,6 +100,19 @@ void StudioWindow::showDrawingMacros() {
             item->setData(0, Qt::UserRole, i);
         }
     }
+}
+
+// The selected rows become the host's pick-first selection inside the module.
+void StudioWindow::selectDrawingMacros() {
+    auto select = reinterpret_cast<SelectMacros>(module_.exported("ovssSelectDrawingMacros"));
+    if (select == nullptr || drawingView_ == nullptr) {
+        return;
+    }
+    std::vector<int> indices;
+    for (const QTreeWidgetItem* item : drawingView_->selectedItems()) {
+        indices.push_back(item->data(0, Qt::UserRole).toInt());
+    }
+    select(indices.data(), static_cast<int>(indices.size()));
 }
 
 int StudioWindow::openMacroDialog(int index) {

@@ -64,6 +64,7 @@ class StudioWindow : public QMainWindow {
   private:
     void buildDrawingMenu(QMenu* file);
     void showDrawingMacros();
+    void selectDrawingMacros();
     void report(const QString& launcher, bool confirmed, const QString& record);
     void missing(const QString& launcher);
 

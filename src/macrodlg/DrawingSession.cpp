@@ -30,6 +30,14 @@ int DrawingSession::macroCount() const {
     return drawing_ != nullptr ? static_cast<int>(drawing_->macros().size()) : 0;
 }
 
+bool DrawingSession::macroId(int index, AcDbObjectId& id) const {
+    if (index < 0 || index >= macroCount()) {
+        return false;
+    }
+    id = drawing_->macros()[index]->id();
+    return true;
+}
+
 bool DrawingSession::macroRow(int index, Tvx_String& name, Tvx_String& baseProfiles,
                               Tvx_String& modules) const {
     if (index < 0 || index >= macroCount()) {

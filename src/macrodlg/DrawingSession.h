@@ -24,6 +24,8 @@ class DrawingSession {
     // joined with ", " (a macro without definition is named "(missing)").
     int macroCount() const;
     bool macroRow(int index, Tvx_String& name, Tvx_String& baseProfiles, Tvx_String& modules) const;
+    // The drawing object id of macro `index`; false out of range.
+    bool macroId(int index, AcDbObjectId& id) const;
     // The dialog record of macro `index`; false out of range or for a macro without definition.
     bool buildRecord(int index, MacroData& data) const;
 

@@ -44,4 +44,28 @@ TEST(DrawingSession, ListsTheMacrosAndKeepsItsDrawingWhenAFileIsBad) {
     std::filesystem::remove(saved);
 }
 
+// What the studio makes its pick-first selection from: each macro's own drawing object.
+TEST(DrawingSession, EachMacroHasItsOwnObjectInTheOpenDrawing) {
+    const Tvx_String library =
+        Tvx_Settings::normalizeFolder(Tvx_String::fromUtf8(OVSS_SOURCE_DIR "/library/"));
+    DrawingSession& session = DrawingSession::instance();
+    Tvx_String error;
+    ASSERT_TRUE(session.open(library + L"Drawings\\sample.json", error)) << error.toUtf8();
+    AcDbObjectId first, last;
+    ASSERT_TRUE(session.macroId(0, first));
+    ASSERT_TRUE(session.macroId(2, last));
+    EXPECT_FALSE(first.isNull());
+    EXPECT_FALSE(first == last);
+    const Tvx_DbMacro* found = nullptr;
+    for (const Tvx_Drawing* drawing : Tvx_Drawing::openDrawings()) {
+        found = found != nullptr ? found : drawing->findDbMacro(last);
+    }
+    ASSERT_NE(found, nullptr);
+    ASSERT_NE(found->macro(), nullptr);
+    EXPECT_EQ(found->macro()->name(), L"FinPlate");
+    AcDbObjectId none;
+    EXPECT_FALSE(session.macroId(3, none));
+    EXPECT_FALSE(session.macroId(-1, none));
+}
+
 }  // namespace

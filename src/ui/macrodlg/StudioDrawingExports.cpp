@@ -1,6 +1,7 @@
 // StudioDrawingExports.cpp - the drawing session of a host, reached by unmangled exports.
 #include "ui/macrodlg/StudioDrawingExports.h"
 
+#include "core/sheets/PickFirstSelection.h"
 #include "macrodlg/DrawingSession.h"
 #include "ui/macrodlg/MacroDlgLaunchers.h"
 
@@ -50,4 +51,16 @@ int ovssOpenMacroDialog(int index) {
         return -1;
     }
     return slot;
+}
+
+int ovssSelectDrawingMacros(const int* indices, int count) {
+    Tvx_Array<AcDbObjectId> ids;
+    for (int i = 0; indices != nullptr && i < count; ++i) {
+        AcDbObjectId id;
+        if (DrawingSession::instance().macroId(indices[i], id)) {
+            ids.append(id);
+        }
+    }
+    setPickFirstSelection(ids);
+    return ids.length();
 }

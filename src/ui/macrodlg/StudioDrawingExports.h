@@ -16,4 +16,7 @@ bool ovssDrawingMacroRow(int index, Tvx_String* name, Tvx_String* baseProfiles,
                          Tvx_String* modules);
 // Opens the macro's parameter dialog modeless; the dialog's slot, -1 on failure.
 int ovssOpenMacroDialog(int index);
+// Makes the macros at `indices` the host's pick-first selection (what a drop of drawing objects
+// into the module's trees reads); indices out of range are left out. Returns how many were taken.
+int ovssSelectDrawingMacros(const int* indices, int count);
 }
