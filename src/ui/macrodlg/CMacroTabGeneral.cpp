@@ -13,13 +13,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/NumberText.h"
 #include "core/Paths.h"
+#include "core/PromptService.h"
 #include "core/Texts.h"
 #include "core/macro/MacroDialogOperations.h"
 #include "designer/DesignerTemplates.h"
 #include "grid/CellTypes.h"
 #include "grid/GridTypes.h"
 #include "host/HostServices.h"
+#include "macrodlg/DimensionPrompt.h"
 #include "ui/QtText.h"
 #include "ui/designer/DesignedPage.h"
 #include "ui/grid/OvSpreadView.h"
@@ -144,6 +147,8 @@ void CMacroTabGeneral::connectDesignedControls() {
         const int id = binding.id;
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             connect(edit, &QLineEdit::editingFinished, this, [this] { applyPage(); });
+        } else if (auto* box = qobject_cast<QComboBox*>(widget); box && binding.type == 27) {
+            connect(box, &QComboBox::activated, this, [this, box] { onBlockChosen(box); });
         } else if (auto* box = qobject_cast<QComboBox*>(widget)) {
             connect(box, &QComboBox::activated, this, [this] { applyPage(); });
             if (box->lineEdit() != nullptr) {
@@ -232,6 +237,7 @@ void CMacroTabGeneral::buildBoltControls(const MacroTabData& tab) {
     diameter_->setEditable(true);
     boltDetails_ = new QPushButton(toQt(dialString(968)), this);
     boltDetails_->setAutoDefault(false);
+    connect(boltDetails_, &QPushButton::clicked, this, [this] { openBoltDetail(); });
     assembly_->setObjectName(QStringLiteral("1091"));
     diameter_->setObjectName(QStringLiteral("1092"));
     const MacroBoltData* bolt = tab.getBoltData();
@@ -391,6 +397,18 @@ void CMacroTabGeneral::onDesignedButton(int id) {
         }
         return;
     }
+    if (control->type == 25 || control->type == 26) {
+        promptDimension(*control);
+        return;
+    }
+    if (control->type == 6) {
+        openPatternDetail(tab->findPatternWithName(control->contents));
+        return;
+    }
+    if (control->type == 12) {
+        openBoltDetail();
+        return;
+    }
     if ((control->type == 14 || control->type == 17)) {
         applyPage();
         StartDlgMacroProfAdv(owner()->data(), tab->moduleName, control->contents, false);
@@ -416,5 +434,130 @@ void CMacroTabGeneral::onGridButton(int row) {
         if (StartArrayDlg(*array, owner()->data().selectedIds, array->name)) {
             owner()->applyTab(pageIndex(), edited);
         }
+        return;
     }
+    openPatternDetail(tab->findPatternWithBtnId(-row));
+}
+
+void CMacroTabGeneral::openPatternDetail(const MacroPatternProps* pattern) {
+    MacroTabData* tab = this->tab();
+    if (pattern == nullptr || tab == nullptr) {
+        return;
+    }
+    const Tvx_String name = pattern->name;
+    MacroTabData edited = readBack();
+    MacroPatternProps* copy = edited.findPatternWithName(name);
+    if (copy != nullptr && StartDlgMacroPattern(*copy)) {
+        owner()->applyTab(pageIndex(), edited);
+    }
+}
+
+void CMacroTabGeneral::openBoltDetail() {
+    MacroTabData* tab = this->tab();
+    if (!ready_ || tab == nullptr || tab->getBoltData() == nullptr) {
+        return;
+    }
+    applyPage();
+    MacroBoltData bolt = *this->tab()->getBoltData();
+    Tvx_StringArray assemblies, diameters;
+    GetAssemblies(assemblies);
+    GetMergedDiameters(owner()->data(), diameters);
+    const int page = pageIndex();
+    StartDlgMacroBoltAdv(bolt, assemblies, diameters, [this, page](MacroBoltData& changed) {
+        MacroTabData edited = *this->tab();
+        if (MacroBoltData* target = edited.getBoltData()) {
+            *target = changed;
+            owner()->applyTab(page, edited);
+        }
+    });
+    refreshValues();
+}
+
+// The block chosen in a kind-27 combo replaces the module's block in the drawing.
+void CMacroTabGeneral::onBlockChosen(QComboBox* box) {
+    MacroTabData* tab = this->tab();
+    if (!ready_ || tab == nullptr || !tab->hasBlockChoice || box->currentIndex() < 0) {
+        return;
+    }
+    Tvx_String folder = tab->blockFolder;
+    if (!folder.isEmpty() && folder.right(1) != L"\\" && folder.right(1) != L"/") {
+        folder += L"\\";
+    }
+    const Tvx_String path = folder + fromQt(box->currentText()) + L".dwg";
+    if (swapBlockRefs(owner()->data(), tab->moduleName, path)) {
+        tab->blockName = fromQt(box->currentText());
+    }
+}
+
+Tvx_String CMacroTabGeneral::controlText(int ctrl) const {
+    Tvx_String text;
+    if (ctrl > 0) {
+        designer_.getCtrlValue(ctrl, text);
+    } else if (ctrl < 0 && gridCreated_) {
+        std::wstring value;
+        if (grid_.SSGetData(kValueCol, -ctrl, value)) {
+            text = value;
+        }
+    }
+    return text;
+}
+
+void CMacroTabGeneral::setControlText(int ctrl, const Tvx_String& text) {
+    if (ctrl > 0) {
+        designer_.setCtrlValue(ctrl, text);
+    } else if (ctrl < 0 && gridCreated_) {
+        grid_.SSSetData(kValueCol, -ctrl, text.c_str());
+    }
+}
+
+// Kinds 25 and 26: the person gives the total; the offset (and a second control) follow.
+void CMacroTabGeneral::promptDimension(const Tvx_DesignerControl& control) {
+    MacroTabData* tab = this->tab();
+    const DimensionPromptCells names = dimensionPromptCells(control);
+    const MacroCellData* base = tab->findCellWithName(names.base);
+    const MacroCellData* offset = tab->findCellWithName(names.offset);
+    const MacroCellData* second = tab->findCellWithName(names.second);
+    auto number = [](const Tvx_String& text) { return ovbase::parseNumberText(text.wstr()); };
+    const std::optional<double> baseValue = base != nullptr ? number(base->value) : std::nullopt;
+    if (!baseValue || offset == nullptr || offset->readOnly || offset->ctrl == 0) {
+        return;
+    }
+    const std::optional<double> offsetValue = number(controlText(offset->ctrl));
+    const bool secondShown = second != nullptr && second->ctrl != 0;
+    const std::optional<double> secondValue =
+        secondShown ? number(controlText(second->ctrl)) : std::nullopt;
+    const std::optional<double> factor =
+        control.type == 25 ? number(control.contents) : std::optional<double>(1.0);
+    if (!offsetValue || (secondShown && !secondValue) || !factor) {
+        return;
+    }
+    DimensionPromptValues values;
+    values.kind = control.type;
+    values.factor = *factor;
+    values.base = *baseValue;
+    values.offset = names.offsetNegated ? -*offsetValue : *offsetValue;
+    if (secondValue) {
+        values.second = names.secondNegated ? -*secondValue : *secondValue;
+    }
+    const std::optional<double> total = dimensionPromptTotal(values);
+    if (!total) {
+        return;
+    }
+    Tvx_DlgPromptString prompt(dialString(971), dialString(1321) + L"\n" + dialString(1322),
+                               dimensionPromptText(*total), dialString(1), dialString(2));
+    if (prompt.DoModal() != IDOK) {
+        return;
+    }
+    const std::optional<double> newTotal = number(prompt.m_value);
+    if (!newTotal) {
+        return;
+    }
+    const DimensionPromptResult result = dimensionPromptApply(values, *newTotal);
+    setControlText(offset->ctrl,
+                   dimensionPromptText(names.offsetNegated ? -result.offset : result.offset));
+    if (result.second && secondShown) {
+        setControlText(second->ctrl,
+                       dimensionPromptText(names.secondNegated ? -*result.second : *result.second));
+    }
+    applyPage();
 }

@@ -59,6 +59,13 @@ class CMacroTabGeneral : public CMacroPage {
     void connectDesignedControls();
     void onDesignedButton(int id);
     void onGridButton(int row);
+    void openPatternDetail(const MacroPatternProps* pattern);
+    void openBoltDetail();
+    void onBlockChosen(QComboBox* box);
+    void promptDimension(const Tvx_DesignerControl& control);
+    // The text of a designed control (ctrl > 0) or of a grid row's value (ctrl < 0).
+    Tvx_String controlText(int ctrl) const;
+    void setControlText(int ctrl, const Tvx_String& text);
     // The tab with every control's value read back.
     MacroTabData readBack() const;
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <filesystem>
 
@@ -15,6 +16,7 @@
 #include "ui/macrodlg/CMacroTabGeneral.h"
 #include "ui/macrodlg/CMacroTabProf.h"
 #include "ui/macrodlg/MacroDlgLaunchers.h"
+#include "ui/macrodlg/detail/CDlgMacroPattern.h"
 
 namespace {
 
@@ -83,6 +85,37 @@ TEST_F(CDlgMacroTest, DesignedPageWithGridWritesEditsToTheDrawing) {
     EXPECT_TRUE(ran);
     EXPECT_TRUE(record.closed);  // copied back whatever the result
     EXPECT_EQ(record.tabs[record.findTab(L"Plate")].findCellWithName(L"Thickness")->value, L"22");
+}
+
+TEST_F(CDlgMacroTest, ThePatternButtonOnTheImageEditsThePatternInTheDrawing) {
+    MacroData record = recordOf(L"EndPlateBeamToColumn");
+    bool ran = false;
+    ovui::DialogDriver::push([&](OvDialog& base) {
+        auto& dialog = static_cast<CDlgMacro&>(base);
+        CMacroTabGeneral* bolts = generalPage(dialog, L"Bolts");
+        ASSERT_NE(bolts, nullptr);
+        ASSERT_NE(bolts->designedPage(), nullptr);
+        const MacroPatternProps* pattern =
+            dialog.data().tabs[dialog.data().findTab(L"Bolts")].findPatternWithName(L"P1");
+        ASSERT_NE(pattern, nullptr);
+        auto* button =
+            qobject_cast<QPushButton*>(bolts->designedPage()->controlWidget(pattern->btnCtrl));
+        ASSERT_NE(button, nullptr);
+        // Cancel first: nothing changes; then OK with three bolts in the first direction.
+        ovui::DialogDriver::push([](OvDialog& detail) { detail.pressButton(IDCANCEL); });
+        button->click();
+        EXPECT_EQ(boltPattern(L"P1")->nrBolts1, 2);
+        ovui::DialogDriver::push([&ran](OvDialog& detail) {
+            ran = true;
+            detail.SetDlgItemText(CDlgMacroPattern::kCount1, L"3");
+            detail.pressButton(IDOK);
+        });
+        button->click();
+        EXPECT_EQ(boltPattern(L"P1")->nrBolts1, 3);
+        dialog.pressButton(IDOK);
+    });
+    StartDlgMacro(record);
+    EXPECT_TRUE(ran);
 }
 
 TEST_F(CDlgMacroTest, LoadFromStandardsAfterADeeperBeam) {

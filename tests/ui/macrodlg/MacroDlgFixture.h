@@ -55,6 +55,20 @@ class MacroDlgFixture : public ::testing::Test {
         const Tvx_DialogVariable* variable = found ? found->findVariable(name) : nullptr;
         return variable ? variable->value : -1.0;
     }
+    const Tvx_BoltPattern* boltPattern(const wchar_t* name) {
+        for (const auto& dbMacro : drawing.macros()) {
+            const Tvx_Macro* macro = dbMacro->macro();
+            const auto* bolts =
+                macro != nullptr ? dynamic_cast<const Tvx_BoltModule*>(macro->findModule(L"Bolts"))
+                                 : nullptr;
+            for (int i = 0; bolts != nullptr && i < bolts->patterns().length(); ++i) {
+                if (bolts->patterns()[i].name == name) {
+                    return &bolts->patterns()[i];
+                }
+            }
+        }
+        return nullptr;
+    }
     // Runs the event loop for `ms` milliseconds (timers fire, deferred deletes run).
     static void processFor(int ms) {
         QElapsedTimer timer;
