@@ -6,8 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = fuzzsupport::bytesOf(data, size);
-    (void)parseLookupLines(fuzzsupport::linesOf(bytes));
-    (void)readLookupTable(fuzzsupport::writeScratchFile("table.txt", bytes));
-    (void)readStandardSizes(fuzzsupport::writeScratchFile("sizes.txt", bytes));
+    (void)ovfunctions::parseLookupLines(fuzzsupport::linesOf(bytes));
+    (void)ovfunctions::readLookupTable(fuzzsupport::writeScratchFile("table.txt", bytes));
+    (void)ovfunctions::readStandardSizes(fuzzsupport::writeScratchFile("sizes.txt", bytes));
     return 0;
 }
