@@ -16,7 +16,8 @@ constexpr double kLeftBound = 100000.0;
 // The size prompt: title, prompt and initial value for a width and for a height.
 constexpr int kWidthTitle = 90;
 constexpr int kWidthPrompt = 825;
-constexpr int kHeightTitle = 744;
+// 744 is the wall or plate thickness of the built-in shapes, so the height has a text of its own.
+constexpr int kHeightTitle = 9414;
 constexpr int kHeightPrompt = 826;
 constexpr int kOkText = 1;
 constexpr int kCancelText = 2;

@@ -473,7 +473,7 @@ TEST_F(DesignerLayout, SizePromptSetsWidthOrHeightOfTheSelection) {
 
     dialog_.answers.push_back(Tvx_String(L"25"));
     data.changeCtrlSize(false);
-    EXPECT_EQ(dialog_.prompts[1].title, dialString(744));
+    EXPECT_EQ(dialog_.prompts[1].title, dialString(9414));
     EXPECT_EQ(dialog_.prompts[1].value, L"18");
     EXPECT_EQ(data.pixelRect(*data.getControl(0)), (DesignerRect{10, 10, 65, 35}));
 
