@@ -26,7 +26,7 @@ class CMacroPage : public QWidget {
     virtual void applyPage() = 0;
     // A page being replaced handles nothing more: a field that loses the focus as the page goes
     // must not write its old value over the record's new one.
-    void retire() { ready_ = false; }
+    virtual void retire() { ready_ = false; }
     // The extent the page needs to show everything.
     virtual QSize wantedSize() const = 0;
 

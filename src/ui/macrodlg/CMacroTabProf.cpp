@@ -3,9 +3,11 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Texts.h"
 #include "core/macro/MacroDialogOperations.h"
@@ -15,7 +17,9 @@
 #include "core/sections/Tvx_SectionTableManager.h"
 #include "ui/QtText.h"
 #include "ui/macrodlg/CDlgMacro.h"
+#include "ui/macrodlg/CMacroTabGeneral.h"
 #include "ui/macrodlg/MacroDetailLaunchers.h"
+#include "ui/seclib/DlgSelectProf.h"
 
 using ovui::fromQt;
 using ovui::toQt;
@@ -66,7 +70,16 @@ QComboBox* CMacroTabProf::combo(int id) const {
 void CMacroTabProf::buildPage() {
     ready_ = false;
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    // The designed image and the grid work as on a general page.
+    if (const MacroTabData* tab = this->tab();
+        tab != nullptr && (!tab->templatePath.isEmpty() || !tab->cells.isEmpty())) {
+        image_ = new CMacroTabGeneral(owner(), pageIndex(), this);
+        image_->buildPage();
+        layout->addWidget(image_);
+    }
+    fixedControls_ = new QWidget(this);
+    auto* form = new QFormLayout(fixedControls_);
     group_ = new QComboBox(this);
     profile_ = new QComboBox(this);
     section_ = new QComboBox(this);
@@ -89,15 +102,25 @@ void CMacroTabProf::buildPage() {
     details_->setAutoDefault(false);
     form->addRow(toQt(dialString(9809)), group_);
     form->addRow(toQt(dialString(9810)), profile_);
-    form->addRow(toQt(dialString(9811)), section_);
+    chooseSection_ = new QPushButton(QStringLiteral("..."), this);
+    chooseSection_->setAutoDefault(false);
+    chooseSection_->setFixedWidth(32);
+    auto* sectionRow = new QHBoxLayout;
+    sectionRow->addWidget(section_, 1);
+    sectionRow->addWidget(chooseSection_);
+    form->addRow(toQt(dialString(9811)), sectionRow);
     form->addRow(toQt(dialString(9812)), material_);
     form->addRow(toQt(dialString(9813)), offsetType_);
     form->addRow(toQt(dialString(9814)), rotation_);
     form->addRow(toQt(dialString(9815)), basePlane_);
     form->addRow(QString(), details_);
-    layout->addLayout(form);
+    layout->addWidget(fixedControls_);
     layout->addStretch(1);
+    // With a detail button for every group on the image the fixed controls are not needed.
+    const MacroTabData* tab = this->tab();
+    fixedControls_->setVisible(tab != nullptr && !tab->advBtnForEveryGroup);
     fillGroups();
+    connect(chooseSection_, &QPushButton::clicked, this, [this] { onChooseSection(); });
 
     connect(group_, &QComboBox::activated, this, [this] { showGroup(); });
     for (QComboBox* box : {profile_, offsetType_, rotation_, basePlane_, section_}) {
@@ -160,13 +183,41 @@ void CMacroTabProf::showGroup() {
 }
 
 void CMacroTabProf::refreshValues() {
+    if (image_ != nullptr) {
+        image_->refreshValues();
+    }
     showGroup();
+}
+
+void CMacroTabProf::retire() {
+    CMacroPage::retire();
+    if (image_ != nullptr) {
+        image_->retire();
+    }
+}
+
+// The section from the library's selection dialog (which gives names below the library folder
+// without the folder in front).
+void CMacroTabProf::onChooseSection() {
+    if (!ready_ || tab() == nullptr) {
+        return;
+    }
+    Tvx_String name = fromQt(section_->currentText().trimmed());
+    if (!selectProfile(name, true)) {
+        return;
+    }
+    section_->setCurrentText(toQt(name));
+    applyPage();
 }
 
 void CMacroTabProf::applyPage() {
     const MacroTabData* tab = this->tab();
     if (!ready_ || tab == nullptr) {
         return;
+    }
+    if (image_ != nullptr) {
+        image_->applyPage();
+        tab = this->tab();
     }
     MacroProfData merged;
     if (!tab->getMergedPropsOfGroup(currentGroup(), merged)) {
@@ -187,5 +238,10 @@ void CMacroTabProf::applyPage() {
 }
 
 QSize CMacroTabProf::wantedSize() const {
-    return {360, 260};
+    QSize size(360, fixedControls_ != nullptr && fixedControls_->isVisible() ? 260 : 0);
+    if (image_ != nullptr) {
+        const QSize image = image_->wantedSize();
+        size = {std::max(size.width(), image.width()), size.height() + image.height()};
+    }
+    return size;
 }

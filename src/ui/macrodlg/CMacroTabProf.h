@@ -6,6 +6,7 @@
 #include "core/Tvx_StringArray.h"
 #include "ui/macrodlg/CMacroPage.h"
 
+class CMacroTabGeneral;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
@@ -23,8 +24,9 @@ class CMacroTabProf : public CMacroPage {
         kOffsetType = 1215,
         kRotation = 1219,
         kBasePlane = 1221,
-        kSection = 1222,
+        kChooseSection = 1222,
         kMaterial = 1224,
+        kSection = 1316,
     };
 
     CMacroTabProf(CDlgMacro* owner, int pageIndex, QWidget* parent);
@@ -33,6 +35,10 @@ class CMacroTabProf : public CMacroPage {
     void refreshValues() override;
     void applyPage() override;
     QSize wantedSize() const override;
+    void retire() override;
+    // The designed image with the grid of the unplaced variables; null for a tab without either.
+    CMacroTabGeneral* imagePart() const { return image_; }
+    QPushButton* chooseSectionButton() const { return chooseSection_; }
 
     QComboBox* combo(int id) const;
     QLineEdit* materialEdit() const { return material_; }
@@ -41,6 +47,7 @@ class CMacroTabProf : public CMacroPage {
     void fillGroups();
     void showGroup();
     Tvx_String currentGroup() const;
+    void onChooseSection();
 
     QComboBox* group_ = nullptr;
     QComboBox* profile_ = nullptr;
@@ -50,4 +57,7 @@ class CMacroTabProf : public CMacroPage {
     QComboBox* rotation_ = nullptr;
     QComboBox* basePlane_ = nullptr;
     QPushButton* details_ = nullptr;
+    QPushButton* chooseSection_ = nullptr;
+    QWidget* fixedControls_ = nullptr;
+    CMacroTabGeneral* image_ = nullptr;
 };

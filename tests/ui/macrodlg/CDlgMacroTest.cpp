@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <filesystem>
@@ -11,12 +12,14 @@
 #include "MacroDlgFixture.h"
 #include "core/DlgSizeStore.h"
 #include "ui/DialogDriver.h"
+#include "ui/QtText.h"
 #include "ui/designer/DesignedPage.h"
 #include "ui/macrodlg/CDlgMacro.h"
 #include "ui/macrodlg/CMacroTabGeneral.h"
 #include "ui/macrodlg/CMacroTabProf.h"
 #include "ui/macrodlg/MacroDlgLaunchers.h"
 #include "ui/macrodlg/detail/CDlgMacroPattern.h"
+#include "ui/seclib/DlgSelectProf.h"
 
 namespace {
 
@@ -167,6 +170,37 @@ TEST_F(CDlgMacroTest, LoadFromStandardsAfterADeeperBeam) {
     const Tvx_Module* plate = reread.macros()[0]->macro()->findModule(L"EndPlate");
     EXPECT_EQ(plate->findVariable(L"Height")->value, height);
     std::filesystem::remove(file);
+}
+
+TEST_F(CDlgMacroTest, TheSectionCanBeChosenFromTheLibraryOnTheProfilePage) {
+    MacroData record = recordOf(L"EndPlateBeamToColumn");
+    Tvx_String chosen;
+    ovui::DialogDriver::push([&](OvDialog& base) {
+        auto& dialog = static_cast<CDlgMacro&>(base);
+        const int members = dialog.data().findTab(kBaseProfilesTab);
+        auto* profile = qobject_cast<CMacroTabProf*>(dialog.page(members));
+        ASSERT_NE(profile, nullptr);
+        dialog.selectPage(members);
+        // Cancel in the selection dialog keeps the section.
+        ovui::DialogDriver::push([](OvDialog& select) { select.pressButton(IDCANCEL); });
+        profile->chooseSectionButton()->click();
+        EXPECT_EQ(drawing.profiles()[0].sectionName, L"IPE300");
+        ovui::DialogDriver::push([&chosen](OvDialog& base) {
+            auto& select = static_cast<DlgSelectProf&>(base);
+            select.SetDlgItemText(DlgSelectProf::kFilter, L"400");
+            ASSERT_GE(select.sections()->count(), 1);
+            select.sections()->setCurrentRow(0);
+            select.pressButton(IDOK);
+            chosen = select.chosenName();
+        });
+        profile->chooseSectionButton()->click();
+        EXPECT_NE(chosen.find(L"400"), -1) << chosen.toUtf8();
+        EXPECT_EQ(profile->combo(CMacroTabProf::kSection)->currentText(), ovui::toQt(chosen));
+        EXPECT_EQ(drawing.profiles()[0].sectionName, chosen);
+        dialog.pressButton(IDOK);
+    });
+    StartDlgMacro(record);
+    EXPECT_FALSE(chosen.isEmpty());
 }
 
 TEST_F(CDlgMacroTest, ModelessSlotsAreReusedAndTheRegistryShrinks) {
