@@ -92,6 +92,15 @@ Tvx_Profile* Tvx_Drawing::findProfile(const AcDbObjectId& id) {
     return nullptr;
 }
 
+bool Tvx_Drawing::eraseProfile(const AcDbObjectId& id) {
+    for (int i = 0; !id.isNull() && i < profiles_.length(); ++i) {
+        if (profiles_[i].id == id) {
+            return profiles_.removeAt(i);
+        }
+    }
+    return false;
+}
+
 Tvx_Cut* Tvx_Drawing::findCut(const AcDbObjectId& id, Tvx_Module** owner) {
     for (const auto& dbMacro : macros_) {
         Tvx_Macro* macro = dbMacro->macroWrite();
@@ -146,6 +155,15 @@ Tvx_DbMacro* openDbMacro(const AcDbObjectId& id) {
 
 Tvx_Profile* openProfile(const AcDbObjectId& id) {
     return findInOpenDrawings([&](Tvx_Drawing& d) { return d.findProfile(id); });
+}
+
+bool eraseOpenProfile(const AcDbObjectId& id) {
+    for (Tvx_Drawing* drawing : liveDrawings()) {
+        if (drawing->eraseProfile(id)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 Tvx_Cut* openCut(const AcDbObjectId& id, Tvx_Module** owner) {

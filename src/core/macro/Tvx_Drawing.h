@@ -54,6 +54,8 @@ class Tvx_Drawing {
     // Objects of this drawing by id; null when the id is not one of them.
     Tvx_DbMacro* findDbMacro(const AcDbObjectId& id) const;
     Tvx_Profile* findProfile(const AcDbObjectId& id);  // drawing profiles and placed profiles
+    // Erases a profile of the drawing itself (not one a macro placed); false when it has none.
+    bool eraseProfile(const AcDbObjectId& id);
     Tvx_Cut* findCut(const AcDbObjectId& id, Tvx_Module** owner = nullptr);
     Tvx_BoltPattern* findPattern(const AcDbObjectId& id, Tvx_BoltModule** owner = nullptr);
 
@@ -76,5 +78,7 @@ class Tvx_Drawing {
 // Objects by id in any open drawing; null when no open drawing has it.
 Tvx_DbMacro* openDbMacro(const AcDbObjectId& id);
 Tvx_Profile* openProfile(const AcDbObjectId& id);
+// Erases the drawing profile `id` from whichever open drawing has it.
+bool eraseOpenProfile(const AcDbObjectId& id);
 Tvx_Cut* openCut(const AcDbObjectId& id, Tvx_Module** owner = nullptr);
 Tvx_BoltPattern* openBoltPattern(const AcDbObjectId& id, Tvx_BoltModule** owner = nullptr);

@@ -1,6 +1,7 @@
 // MacroDetailLaunchers.cpp - the launchers of the macro detail dialogs and the open-save dialog.
 #include "ui/macrodlg/MacroDetailLaunchers.h"
 
+#include "core/macro/Tvx_Drawing.h"
 #include "ui/ModalLauncher.h"
 #include "ui/dialogs/CDlgOpenSave.h"
 #include "ui/macrodlg/detail/CDlgArray.h"
@@ -38,6 +39,10 @@ void StartDlgMacroProfAdv(MacroData& data, const Tvx_String& moduleName,
     callbackData.macroData = &data;
     CDlgMacroProfAdv dialog(&macroProfCallBack, callbackData, firstOption);
     dialog.DoModal();
+    // A profile made only for this dialog goes with it.
+    if (data.tempProfile && data.profileIds.length() == 1 && eraseOpenProfile(data.profileIds[0])) {
+        data.profileIds.removeAll();
+    }
 }
 
 void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profileIds, bool& option,

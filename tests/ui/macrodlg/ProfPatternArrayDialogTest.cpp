@@ -11,6 +11,7 @@
 
 #include "core/MessageService.h"
 #include "core/Texts.h"
+#include "core/macro/Tvx_Drawing.h"
 #include "ui/DialogDriver.h"
 #include "ui/QtText.h"
 #include "ui/UiTestSupport.h"
@@ -95,6 +96,26 @@ TEST_F(DetailDialogs2, ProfileOkAppliesAndCancelWithoutApplyChangesNothing) {
         EXPECT_EQ(p.sectionName, L"FL12x100");
         EXPECT_EQ(p.rotation, 270);
     }
+}
+
+TEST_F(DetailDialogs2, ATemporaryProfileGoesWithTheDialogAndAKeptOneStays) {
+    Tvx_Drawing drawing;
+    Tvx_Profile temporary;
+    temporary.sectionName = L"IPE200";
+    const AcDbObjectId id = drawing.addProfile(temporary);
+    MacroData data = detailtest::sampleProfileRecord();
+    data.profileIds.append(id);
+
+    // Without the flag the profile is the drawing's own.
+    uitest::drive([](OvDialog& dlg) { dlg.pressButton(IDCANCEL); });
+    StartDlgMacroProfAdv(data, L"Beams", L"Stiffener", false);
+    EXPECT_NE(drawing.findProfile(id), nullptr);
+
+    data.tempProfile = true;
+    uitest::drive([](OvDialog& dlg) { dlg.pressButton(IDCANCEL); });
+    StartDlgMacroProfAdv(data, L"Beams", L"Stiffener", false);
+    EXPECT_EQ(drawing.findProfile(id), nullptr);
+    EXPECT_TRUE(data.profileIds.isEmpty());
 }
 
 TEST_F(DetailDialogs2, ProfileOnObjectsOpensNothingForAnEmptyOrMissingList) {
