@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/QtText.h"
 
@@ -30,7 +31,9 @@ CDlgInfoText::CDlgInfoText(const Tvx_String& title, const Tvx_String& closeText,
     connect(close, &QPushButton::clicked, this, [this] { OnCancel(); });
     row->addWidget(close);
     layout->addLayout(row);
-    resize(760, 360);
+    // Wide enough for a listing's dash lines (116 characters) without scrolling.
+    const int textWidth = view->fontMetrics().horizontalAdvance(QString(118, QLatin1Char('-')));
+    resize(std::min(textWidth + 60, 1200), 380);
 }
 
 void ExportStartDlgInfo(const Tvx_String& title, const Tvx_String& closeText,
