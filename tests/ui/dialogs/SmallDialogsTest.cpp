@@ -3,6 +3,7 @@
 // the profile cuts dialog's remembered setting and the string-array grid.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
@@ -54,7 +55,9 @@ TEST_F(SmallDialogs, LevelsAreEditedAddedAndDeletedAndOkRefusesABadRow) {
         dlg.pressButton(IDOK);  // refused: not a number
         EXPECT_TRUE(dlg.isVisible());
         table->item(3, 1)->setText(QStringLiteral("6200"));
-        table->selectRow(0);
+        table->selectionModel()->select(
+            table->model()->index(0, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         dlg.pressButton(CDlgLevels::kDelete);
         dlg.pressButton(IDOK);
     });
