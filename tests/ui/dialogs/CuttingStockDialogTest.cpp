@@ -197,6 +197,36 @@ TEST_F(CuttingStockDialog, LoadOffersTheNewestFileAndABadFileIsRefusedNamingIt) 
     EXPECT_EQ(data.tables[1].rowsOfSet(1), Rows({{L"IPE300", L"12000", L"310"}}));
 }
 
+TEST_F(CuttingStockDialog, InTheModeTheListingSavesEverySetsStockAskingOnlyWhenChecked) {
+    DlgCSP2Data data = hallRecord();
+    data.mode = true;
+    ovui::UiRecorder ui;
+    ui.cancelFiles();  // Beams, when asked
+    ui.answerFiles({setFolder(L"Columns") + L"Columns stock.shp"});
+    uitest::drive([](OvDialog& dlg) {
+        for (int id : {Tvx_DlgCSP2::kAddSet, Tvx_DlgCSP2::kRemoveSet, Tvx_DlgCSP2::kGrids[0],
+                       Tvx_DlgCSP2::kGrids[2], Tvx_DlgCSP2::kLoadPurchase, Tvx_DlgCSP2::kLoadStock,
+                       Tvx_DlgCSP2::kSaveStock}) {
+            EXPECT_TRUE(dlg.item(id)->isHidden()) << id;
+        }
+        EXPECT_FALSE(dlg.item(Tvx_DlgCSP2::kGrids[1])->isHidden());
+        EXPECT_TRUE(dlg.IsItemEnabled(Tvx_DlgCSP2::kSavePurchase));
+        EXPECT_TRUE(dlg.IsItemEnabled(Tvx_DlgCSP2::kAskNames));
+        EXPECT_EQ(dlg.GetDlgItemText(Tvx_DlgCSP2::kList), L"Save stock and list files...");
+        uitest::drive([](OvDialog& info) { info.pressButton(IDCANCEL); });
+        dlg.pressButton(Tvx_DlgCSP2::kList);  // unchecked: default names, no dialog
+        dlg.CheckDlgButton(Tvx_DlgCSP2::kAskNames, BST_CHECKED);
+        uitest::drive([](OvDialog& info) { info.pressButton(IDCANCEL); });
+        dlg.pressButton(Tvx_DlgCSP2::kList);  // checked: asks, Beams' dialog cancelled
+        dlg.pressButton(IDCANCEL);
+    });
+    StartDlgCSP2(data);
+    EXPECT_EQ(ui.fileRequests().size(), 2u);
+    EXPECT_EQ(listFiles(setFolder(L"Beams"), L"*.shp", false), Tvx_StringArray({L"stock1.shp"}));
+    EXPECT_EQ(listFiles(setFolder(L"Columns"), L"*.shp", false),
+              Tvx_StringArray({L"columns stock.shp", L"stock1.shp"}));
+}
+
 TEST_F(CuttingStockDialog, ListingShowsTheNewestFilesOfEverySet) {
     DlgCSP2Data data = hallRecord();
     Tvx_String listing;
@@ -219,35 +249,6 @@ TEST_F(CuttingStockDialog, ListingShowsTheNewestFilesOfEverySet) {
                            L"\nSet \"Columns\": no file yet (*.shp)\n\n"
                            L"Set \"Columns\": no file yet (*.buy)\n" +
                            dashes);
-}
-
-TEST_F(CuttingStockDialog, InTheModeTheListingSavesEverySetsStockAskingOnlyWhenChecked) {
-    DlgCSP2Data data = hallRecord();
-    data.mode = true;
-    ovui::UiRecorder ui;
-    ui.cancelFiles();  // Beams, when asked
-    ui.answerFiles({setFolder(L"Columns") + L"Columns stock.shp"});
-    uitest::drive([](OvDialog& dlg) {
-        for (int id : {Tvx_DlgCSP2::kAddSet, Tvx_DlgCSP2::kRemoveSet, Tvx_DlgCSP2::kGrids[0],
-                       Tvx_DlgCSP2::kGrids[2], Tvx_DlgCSP2::kLoadPurchase}) {
-            EXPECT_TRUE(dlg.item(id)->isHidden()) << id;
-        }
-        EXPECT_FALSE(dlg.item(Tvx_DlgCSP2::kGrids[1])->isHidden());
-        EXPECT_TRUE(dlg.IsItemEnabled(Tvx_DlgCSP2::kSavePurchase));
-        EXPECT_TRUE(dlg.IsItemEnabled(Tvx_DlgCSP2::kAskNames));
-        EXPECT_EQ(dlg.GetDlgItemText(Tvx_DlgCSP2::kList), L"Save stock and list files...");
-        uitest::drive([](OvDialog& info) { info.pressButton(IDCANCEL); });
-        dlg.pressButton(Tvx_DlgCSP2::kList);  // unchecked: default names, no dialog
-        dlg.CheckDlgButton(Tvx_DlgCSP2::kAskNames, BST_CHECKED);
-        uitest::drive([](OvDialog& info) { info.pressButton(IDCANCEL); });
-        dlg.pressButton(Tvx_DlgCSP2::kList);  // checked: asks, Beams' dialog cancelled
-        dlg.pressButton(IDCANCEL);
-    });
-    StartDlgCSP2(data);
-    EXPECT_EQ(ui.fileRequests().size(), 2u);
-    EXPECT_EQ(listFiles(setFolder(L"Beams"), L"*.shp", false), Tvx_StringArray({L"stock1.shp"}));
-    EXPECT_EQ(listFiles(setFolder(L"Columns"), L"*.shp", false),
-              Tvx_StringArray({L"columns stock.shp", L"stock1.shp"}));
 }
 
 }  // namespace

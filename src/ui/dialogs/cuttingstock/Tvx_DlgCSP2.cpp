@@ -144,6 +144,9 @@ bool Tvx_DlgCSP2::OnInitDialog() {
               kAddRow[0], kDeleteRows[0], kAddRow[2], kDeleteRows[2], kLoadPurchase}) {
             item(id)->hide();
         }
+        // The stock grid is hidden, so are its file tools: the listing saves the stock here.
+        item(kLoadStock)->hide();
+        item(kSaveStock)->hide();
         EnableItem(kSavePurchase, true);
     } else {
         EnableItem(kAskNames, false);
