@@ -132,6 +132,27 @@ TEST_F(CuttingStockDialog, AddedSetsAndRowsReturnOnOkAndTheNewestIdentifierIsReu
     EXPECT_EQ(data.tables[1].rowsOfSet(3), Rows({{L"Z200", L"", L""}}));
 }
 
+TEST_F(CuttingStockDialog, SetNamesThatNameAFolderBadlyOrTwiceAreRefused) {
+    DlgCSP2Data data = hallRecord();
+    MessageRecorder messages;
+    ovui::UiRecorder ui;
+    ui.answerPrompt(L"..\\prof");
+    ui.answerPrompt(L"beams");
+    uitest::drive([](OvDialog& dlg) {
+        dlg.pressButton(Tvx_DlgCSP2::kAddSet);
+        dlg.pressButton(Tvx_DlgCSP2::kAddSet);
+        EXPECT_EQ(dlg.comboBox(Tvx_DlgCSP2::kSetCombo)->count(), 2);
+        dlg.pressButton(IDOK);
+    });
+    EXPECT_TRUE(StartDlgCSP2(data));
+    EXPECT_EQ(data.setNames, Tvx_StringArray({L"Beams", L"Columns"}));
+    ASSERT_EQ(messages.count(), 2);
+    EXPECT_TRUE(messages.messages()[0].text.startsWith(L"\"..\\prof\": is not usable", true))
+        << messages.messages()[0].text.toUtf8();
+    EXPECT_EQ(messages.messages()[1].text,
+              L"\"beams\": is the name of a set already; choose another name.");
+}
+
 TEST_F(CuttingStockDialog, SaveProposesTheNextStockNumberAndWritesTheLoweredName) {
     const Tvx_String folder = setFolder(L"Beams");
     ASSERT_TRUE(createFolder(folder));

@@ -32,6 +32,7 @@ constexpr int kTextTitle = 620;
 constexpr int kTextStockFiles = 9900;
 constexpr int kTextPurchaseFiles = 9901;
 constexpr int kTextBadSetName = 9902;
+constexpr int kTextSetExists = 9903;
 
 QToolButton* toolButton(int icon, int tip, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -242,6 +243,12 @@ void Tvx_DlgCSP2::OnAddSet() {
     // The name becomes a folder of the library: refuse what would leave it or break it.
     if (!isValidSetName(prompt.m_value)) {
         ovMessageBox(L"\"" + prompt.m_value + L"\": " + dialString(kTextBadSetName),
+                     dialString(kTextTitle), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // Two sets of one name would share a folder and mix their files.
+    if (m_data.setNames.contains(prompt.m_value, false)) {
+        ovMessageBox(L"\"" + prompt.m_value + L"\": " + dialString(kTextSetExists),
                      dialString(kTextTitle), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
