@@ -2,10 +2,11 @@
 // they serve: cutting stock and DSTV points, the building (levels, cladding, bracing), profiles
 // (features, cuts), tables (lookup, string-array grid) and the development aid that runs a
 // standards calculation. Each opens on a sample record kept with the menu, so an edit confirmed
-// with OK shows the next time.
+// with OK shows the next time. Last comes the launcher table (LauncherTableMenu.h).
 #include <QMenuBar>
 #include <functional>
 
+#include "LauncherTableMenu.h"
 #include "StudioWindow.h"
 #include "dialogs/cuttingstock/DlgCSP2Data.h"
 #include "dialogs/small/DlgProfCutsData.h"
@@ -187,4 +188,6 @@ void StudioWindow::buildOtherDialogsMenu() {
               ok = reinterpret_cast<bool (*)()>(f)();
               return ok ? tr("calculated") : tr("failed");
           });
+
+    addLauncherTableMenu(dialogs, menuBar());
 }
