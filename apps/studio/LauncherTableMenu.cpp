@@ -87,7 +87,9 @@ void addLauncherTableMenu(QMenu* dialogs, QMenuBar* bar) {
     QMenu* table = dialogs->addMenu(QObject::tr("Launcher table"));
     table->setToolTipsVisible(true);
     QObject::connect(table, &QMenu::aboutToShow, table, [table, bar] {
-        table->clear();
+        if (!table->actions().isEmpty()) {
+            return;  // filled on the first opening, when every menu exists
+        }
         QMenu* group = nullptr;
         QString groupName;
         for (const Row& row : kRows) {

@@ -5,6 +5,6 @@
 class QMenu;
 class QMenuBar;
 
-// Adds the submenu to `dialogs`; its entries are found in `bar` when it opens, so menus built
-// after it are found as well.
+// Adds the submenu to `dialogs`; its entries are found in `bar` when it first opens, so menus
+// built after it are found as well.
 void addLauncherTableMenu(QMenu* dialogs, QMenuBar* bar);
