@@ -75,6 +75,7 @@ void StudioWindow::buildMenus() {
     dialogs->addAction(tr("&CIS/2 options..."), this, &StudioWindow::openCis2);
     dialogs->addAction(tr("&Grid..."), this, &StudioWindow::openGrid);
     dialogs->addAction(tr("&Select image..."), this, &StudioWindow::openSelectImage);
+    buildOtherDialogsMenu();
     buildSpreadsheetMenu();
     buildDesignerMenu();
     buildSectionLibraryMenu();

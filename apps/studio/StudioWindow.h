@@ -54,6 +54,8 @@ class StudioWindow : public QMainWindow {
     void buildSectionLibraryMenu();
     // The macro detail dialogs (MacroDetailMenu.cpp).
     void buildMacroDetailMenu();
+    // The other dialogs, grouped by what they serve (OtherDialogsMenu.cpp).
+    void buildOtherDialogsMenu();
     // The drawing and its macro dialogs (DrawingMenu.cpp).
   public:
     bool openDrawing(const QString& path);

@@ -161,6 +161,26 @@ void drawDown(QPainter& p) {
     drawArrow(p, false, QColor(70, 120, 200));
 }
 
+// A folder with an arrow coming out of it.
+void drawOpenFile(QPainter& p) {
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(QColor(230, 190, 90));
+    p.drawPolygon(QPolygonF{{1.5, 4.5}, {5.5, 4.5}, {7, 6}, {13.5, 6}, {13.5, 14}, {1.5, 14}});
+    p.setPen(pen(kGreen, 1.8));
+    p.drawLine(QPointF(10, 9), QPointF(10, 1.5));
+    p.drawPolyline(QPolygonF{{7.5, 4}, {10, 1.5}, {12.5, 4}});
+}
+
+// A diskette.
+void drawSaveFile(QPainter& p) {
+    p.setPen(pen(kInk, 1.0));
+    p.setBrush(QColor(70, 110, 180));
+    p.drawPolygon(QPolygonF{{1.5, 1.5}, {12, 1.5}, {14.5, 4}, {14.5, 14.5}, {1.5, 14.5}});
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 1.5, 7, 4.5));
+    p.drawRect(QRectF(3.5, 9, 9, 5.5));
+}
+
 struct IconEntry {
     int id;
     DrawFn draw;
@@ -176,6 +196,8 @@ constexpr std::array kIcons = {
     IconEntry{icons::kDeleteRow, drawDeleteRow},
     IconEntry{icons::kRowUp, drawRowUp},
     IconEntry{icons::kRowDown, drawRowDown},
+    IconEntry{icons::kOpenFile, drawOpenFile},
+    IconEntry{icons::kSaveFile, drawSaveFile},
     IconEntry{icons::kSettings, drawSettings},
     IconEntry{icons::kFind, drawFind},
     IconEntry{icons::kShowFilter, drawShowFilter},
