@@ -54,6 +54,8 @@ class StudioWindow : public QMainWindow {
     void buildSectionLibraryMenu();
     // The macro detail dialogs (MacroDetailMenu.cpp).
     void buildMacroDetailMenu();
+    // The macro editor on the drawing's macros and the macro choice (MacroEditMenu.cpp).
+    void buildMacroEditMenu();
     // The drawing and its macro dialogs (DrawingMenu.cpp).
   public:
     bool openDrawing(const QString& path);

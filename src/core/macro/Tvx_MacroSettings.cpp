@@ -12,7 +12,7 @@ bool Tvx_MacroSettings::findMapping(const Tvx_String& spreadsheet, Tvx_String& t
 
 bool operator==(const Tvx_MacroSettings& a, const Tvx_MacroSettings& b) {
     return a.mapSpreadsheets == b.mapSpreadsheets && a.mapTargets == b.mapTargets &&
-           a.filters == b.filters && a.propertyFilters == b.propertyFilters &&
-           a.variables == b.variables && a.groups == b.groups && a.equations == b.equations &&
-           a.commands == b.commands;
+           a.filters == b.filters && a.sectionFilters == b.sectionFilters &&
+           a.propertyFilters == b.propertyFilters && a.variables == b.variables &&
+           a.groups == b.groups && a.equations == b.equations && a.commands == b.commands;
 }

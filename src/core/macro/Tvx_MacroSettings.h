@@ -17,7 +17,8 @@ struct Tvx_MacroSettings {
     Tvx_StringArray mapSpreadsheets;
     Tvx_StringArray mapTargets;
 
-    Tvx_TextTable filters;          // filter, minimum, maximum
+    Tvx_TextTable filters;          // angle of the axis: filter, minimum, maximum
+    Tvx_TextTable sectionFilters;   // angle and size of the section: filter, minimum, maximum
     Tvx_TextTable propertyFilters;  // property, value
     Tvx_TextTable variables;        // name, value, description
     Tvx_TextTable groups;           // group, variables (comma separated)

@@ -87,6 +87,7 @@ Tvx_MacroSettings readMacroSettingsJson(const json& j) {
                                                           : Tvx_String());
     }
     settings.filters = table(j, "filters");
+    settings.sectionFilters = table(j, "sectionFilters");
     settings.propertyFilters = table(j, "propertyFilters");
     settings.variables = table(j, "variables");
     settings.groups = table(j, "groups");
@@ -105,6 +106,7 @@ json macroSettingsJson(const Tvx_MacroSettings& settings) {
     }
     return {{"mapping", mapping},
             {"filters", tableJson(settings.filters)},
+            {"sectionFilters", tableJson(settings.sectionFilters)},
             {"propertyFilters", tableJson(settings.propertyFilters)},
             {"variables", tableJson(settings.variables)},
             {"groups", tableJson(settings.groups)},

@@ -1,7 +1,8 @@
 // Tvx_MacroSettingsJson.h - the "settings" object of a macro in the drawing file:
 //
 //   "settings": { "mapping": [ { "spreadsheet":*, "target": "" } ],
-//                 "filters": [ [ text, ... ] ], "propertyFilters": [...], "variables": [...],
+//                 "filters": [ [ text, ... ] ], "sectionFilters": [...], "propertyFilters": [...],
+//                 "variables": [...],
 //                 "groups": [...], "equations": [ text ], "commands": [ text ] }
 //
 // Every key is optional; a macro without settings has none written.

@@ -43,7 +43,8 @@ class Checker {
     bool ok() const { return ok_; }
     void fail(const wchar_t* table, int row, const Tvx_String& what) {
         if (ok_) {
-            error_ = Tvx_String(table) + L", row " + Tvx_String::fromInt(row + 1) + L": " + what;
+            error_ = Tvx_String(table) + L", row " + Tvx_String::fromInt(row + 1) +
+                     (name_.isEmpty() ? Tvx_String() : L" (" + name_ + L")") + L": " + what;
             ok_ = false;
         }
     }
@@ -64,8 +65,12 @@ class Checker {
         return true;
     }
 
+    // The row's name, for the message.
+    void at(const Tvx_String& name) { name_ = name; }
+
   private:
     Tvx_String& error_;
+    Tvx_String name_;
     bool ok_ = true;
 };
 
@@ -120,7 +125,7 @@ bool readEditContent(const EditConstrData& data, MacroEditContent& content) {
 }
 
 bool writeEditContent(const EditConstrData& data, const MacroEditContent& content,
-                      Tvx_String& error) {
+                      Tvx_String& error, bool checkOnly) {
     Tvx_Module* module = currentModule(data);
     Tvx_Macro* macro = data.dbMacro() != nullptr ? data.dbMacro()->macroWrite() : nullptr;
     if (macro == nullptr) {
@@ -136,6 +141,7 @@ bool writeEditContent(const EditConstrData& data, const MacroEditContent& conten
     Tvx_Array<Constraint> constraints;
     for (int r = 0; r < content.constraints.length(); ++r) {
         const Tvx_StringArray& row = content.constraints[r];
+        check.at(cell(row, 0));
         Tvx_DialogVariable* variable =
             module != nullptr ? module->findVariable(cell(row, 0)) : nullptr;
         if (variable == nullptr) {
@@ -152,6 +158,7 @@ bool writeEditContent(const EditConstrData& data, const MacroEditContent& conten
     Tvx_Array<std::pair<Tvx_DialogVariable*, double>> values;
     for (int r = 0; r < content.dimensionValues.length(); ++r) {
         const Tvx_StringArray& row = content.dimensionValues[r];
+        check.at(cell(row, 0));
         Tvx_DialogVariable* variable =
             module != nullptr ? module->findVariable(cell(row, 0)) : nullptr;
         double value = 0;
@@ -165,6 +172,7 @@ bool writeEditContent(const EditConstrData& data, const MacroEditContent& conten
     Tvx_Array<std::pair<Tvx_Cut*, Tvx_Cut>> cuts;
     for (int r = 0; r < content.geometries.length(); ++r) {
         const Tvx_StringArray& row = content.geometries[r];
+        check.at(cell(row, 0));
         Tvx_Cut* cut = module != nullptr ? module->findCut(cell(row, 0)) : nullptr;
         if (cut == nullptr) {
             check.fail(L"Geometries", r, L"the module has no cut \"" + cell(row, 0) + L"\"");
@@ -192,6 +200,7 @@ bool writeEditContent(const EditConstrData& data, const MacroEditContent& conten
     Tvx_Array<std::pair<Tvx_String, double>> general;
     for (int r = 0; r < content.variables.length(); ++r) {
         const Tvx_StringArray& row = content.variables[r];
+        check.at(cell(row, 0));
         double value = 0;
         if (trimmed(cell(row, 0)).isEmpty()) {
             check.fail(L"Variables", r, L"the variable has no name");
@@ -199,8 +208,8 @@ bool writeEditContent(const EditConstrData& data, const MacroEditContent& conten
             general.append({trimmed(cell(row, 0)), value});
         }
     }
-    if (!check.ok()) {
-        return false;
+    if (!check.ok() || checkOnly) {
+        return check.ok();
     }
     // 2. Then applied.
     for (const Constraint& c : constraints) {

@@ -36,5 +36,6 @@ bool readEditContent(const EditConstrData& data, MacroEditContent& content);
 // outside 1..6 or a row whose object the module does not have gives false with `error` naming
 // the table, row and text, and nothing is written. Rows are matched by name; new names in the
 // variables table add general variables.
+// With `checkOnly` nothing is written either way.
 bool writeEditContent(const EditConstrData& data, const MacroEditContent& content,
-                      Tvx_String& error);
+                      Tvx_String& error, bool checkOnly = false);

@@ -103,8 +103,9 @@ bool MappingTabModel::showDetail(int row, Tvx_String* error) {
     detail_.removeAll();
     detailLoaded_ = false;
     detailRow_ = row;
+    // A row whose sheet is not chosen yet has nothing to show.
     if (!hasMacro() || row < 0 || row >= data_.spreadsheets.length() ||
-        isModuleTarget(data_.targets[row])) {
+        isModuleTarget(data_.targets[row]) || data_.spreadsheets[row].isEmpty()) {
         return false;
     }
     const Tvx_String sheet = data_.spreadsheets[row];

@@ -3,6 +3,7 @@
 
 #include "macrodlg/DrawingSession.h"
 #include "ui/macrodlg/MacroDlgLaunchers.h"
+#include "ui/macroedit/MacroEditLaunchers.h"
 
 bool ovssOpenDrawing(const Tvx_String* path, Tvx_String* error) {
     Tvx_String ignored;
@@ -11,6 +12,7 @@ bool ovssOpenDrawing(const Tvx_String* path, Tvx_String* error) {
     }
     // Dialogs on the previous drawing would edit objects that no longer exist.
     destroyModelessMacroDlgs();
+    closeModelessMacroEditor();
     return DrawingSession::instance().open(*path, error != nullptr ? *error : ignored);
 }
 
