@@ -24,7 +24,7 @@ class MacroEditLibrary : public ::testing::Test {
                 ("ovss-macroedit-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_);
-        for (const char* folder : {"Connection Standards", "Drawings", "prof"}) {
+        for (const char* folder : {"Connection Standards", "Drawings", "prof", "Macros"}) {
             std::filesystem::copy(std::filesystem::path(OVSS_SOURCE_DIR "/library") / folder,
                                   root_ / folder, std::filesystem::copy_options::recursive);
         }
