@@ -28,7 +28,10 @@ void StudioWindow::buildMacroEditMenu() {
         }
         if (drawingView_ == nullptr) {
             const Tvx_String sample = gSettings.libDir + L"Drawings\\sample.json";
-            openDrawing(QString::fromStdWString(sample.wstr()));
+            if (openDrawing(QString::fromStdWString(sample.wstr())) &&
+                drawingView_->topLevelItemCount() > 0) {
+                drawingView_->setCurrentItem(drawingView_->topLevelItem(0));
+            }
         }
         QTreeWidgetItem* item = drawingView_ != nullptr ? drawingView_->currentItem() : nullptr;
         if (item == nullptr) {
