@@ -50,6 +50,10 @@ Tvx_String macroObjectText(const OvObjectMap& object) {
     if (!keyword.isEmpty()) {
         text += L"." + keyword;
     }
+    // A section property is named by its column index; the column's name tells which it is.
+    if (!object.columnName.isEmpty()) {
+        text += L" (" + object.columnName + L")";
+    }
     return text;
 }
 

@@ -96,5 +96,6 @@ class MappingTabModel {
 
 // "Getal", "Decim", "Tekst" for value types 0, 1, 2.
 Tvx_String valueTypeText(OvValueType type);
-// How an object is offered: module + "." + object name + "." + kind keyword.
+// How an object is offered: module + "." + object name + "." + kind keyword, and for a section
+// property the column's name in brackets: ".Prof0;1.MemberSectionSize (h)".
 Tvx_String macroObjectText(const OvObjectMap& object);
