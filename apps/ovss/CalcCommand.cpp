@@ -15,8 +15,9 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
         "calc",
         "Calculate a connection standard and print NAME=VALUE for every Output variable.\n"
         "List mode: ovss calc SHEET [--set NAME=VALUE]... [--gen NAME=VALUE]...\n"
-        "Macro mode: ovss calc --drawing FILE --macro NAME --standard SHEET --module NAME_OR_KEY "
+        "Macro mode: ovss calc --drawing FILE --macro NAME --standard SHEET [--module NAME_OR_KEY] "
         "[--write]\n"
+        "(without --module, the mapping the macro's settings store for the standard)\n"
         "Problems of the calculation go to stderr and give exit code 1; bad input gives 2.");
     auto list = std::make_shared<ovcalc::ListCalcOptions>();
     auto macro = std::make_shared<ovcalc::MacroCalcOptions>();
@@ -36,7 +37,7 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
                   "Save the changed drawing (not when the calculation had problems)");
     cmd->add_flag("--write-anyway", macro->writeAnyway,
                   "Save the changed drawing even when the calculation had problems");
-    drawing->needs(macroName)->needs(standard)->needs(module);
+    drawing->needs(macroName)->needs(standard);
     macroName->needs(drawing);
     standard->needs(drawing);
     module->needs(drawing);

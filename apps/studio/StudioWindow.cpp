@@ -80,6 +80,7 @@ void StudioWindow::buildMenus() {
     buildDesignerMenu();
     buildSectionLibraryMenu();
     buildMacroDetailMenu();
+    buildMacroEditMenu();
     buildSheetsManagerMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));

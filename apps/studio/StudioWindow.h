@@ -56,6 +56,8 @@ class StudioWindow : public QMainWindow {
     void buildMacroDetailMenu();
     // The other dialogs, grouped by what they serve (OtherDialogsMenu.cpp).
     void buildOtherDialogsMenu();
+    // The macro editor on the drawing's macros and the macro choice (MacroEditMenu.cpp).
+    void buildMacroEditMenu();
     // The drawing and its macro dialogs (DrawingMenu.cpp).
   public:
     bool openDrawing(const QString& path);

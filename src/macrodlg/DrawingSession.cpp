@@ -66,3 +66,7 @@ bool DrawingSession::buildRecord(int index, MacroData& data) const {
     return index >= 0 && index < macroCount() &&
            buildDialogMacroData(drawing_->macros()[index].get(), data) == Acad::eOk;
 }
+
+Tvx_DbMacro* DrawingSession::dbMacro(int index) const {
+    return index >= 0 && index < macroCount() ? drawing_->macros()[index].get() : nullptr;
+}

@@ -28,6 +28,8 @@ class DrawingSession {
     bool macroId(int index, AcDbObjectId& id) const;
     // The dialog record of macro `index`; false out of range or for a macro without definition.
     bool buildRecord(int index, MacroData& data) const;
+    // Macro `index` of the drawing; null out of range.
+    Tvx_DbMacro* dbMacro(int index) const;
 
   private:
     std::unique_ptr<Tvx_Drawing> drawing_;

@@ -92,6 +92,17 @@ TEST_F(HostLoad, ExportsTheMacroDialogLaunchers) {
     }
 }
 
+TEST_F(HostLoad, ExportsTheMacroEditorAndSelectMacroLaunchers) {
+    for (const char* name :
+         {"_Z23StartDlgEditConstrModalR14EditConstrData",
+          "_Z23StartDlgEditConstraintsR14EditConstrData", "_Z21EndDlgEditConstraintsv",
+          "_Z19StartDlgSelectMacroRK10Tvx_StringRK15Tvx_StringArrayRKiS6_RS_Rbb",
+          "_Z19StartDlgSelectMacroRK10Tvx_StringRK15Tvx_StringArrayRK7AcArrayIbERKiSA_RS_Rbb",
+          "ovssEditMacro", "ovssSelectSampleMacro"}) {
+        EXPECT_NE(symbol(name), nullptr) << name;
+    }
+}
+
 TEST_F(HostLoad, ExportsTheSectionLibraryLaunchersAndTheSectionChoice) {
     for (const char* name : {"_Z23StartDlgEditLibSectionsR14DlgEditLibDataRK10Tvx_String",
                              "_Z21StartDlgEditLibSimpleRK10Tvx_StringR19Tvx_ProfValuesTableRi",

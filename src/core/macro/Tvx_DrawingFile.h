@@ -11,7 +11,8 @@
 //         "memberName": "", "offsetType": 0 (0..8), "rotation": 0 (0, 90, 180 or 270) } ],
 //     "macros": [
 //       { "baseProfiles": [ handle, ... ]  (handles from "profiles", in order),
-//         "macro":* null | { "name":*, "modules": [ module, ... ] } } ]
+//         "macro":* null | { "name":*, "modules": [ module, ... ],
+//                             "settings": { ... } (Tvx_MacroSettingsJson.h) } } ]
 //   }
 //
 //   module: { "name":* (unique in its macro), "group": "",

@@ -9,6 +9,7 @@
 #include "core/AtomicFile.h"
 #include "core/macro/Tvx_Drawing.h"
 #include "core/macro/Tvx_DrawingFile.h"
+#include "core/macro/Tvx_MacroSettingsJson.h"
 
 namespace {
 
@@ -265,6 +266,13 @@ std::unique_ptr<Tvx_Macro> readMacro(const json& j, const std::string& where) {
         const std::string moduleName = module->name().toUtf8();
         if (macro->addModule(std::move(module)) == nullptr) {
             fail(place, "the module name '" + moduleName + "' is used twice");
+        }
+    }
+    if (const auto settings = j.find("settings"); settings != j.end()) {
+        try {
+            macro->settings() = readMacroSettingsJson(*settings);
+        } catch (const MacroSettingsFormatError& e) {
+            fail(at(where, "settings"), e.what());
         }
     }
     return macro;

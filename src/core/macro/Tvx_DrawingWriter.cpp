@@ -7,6 +7,7 @@
 #include "core/AtomicFile.h"
 #include "core/macro/Tvx_Drawing.h"
 #include "core/macro/Tvx_DrawingFile.h"
+#include "core/macro/Tvx_MacroSettingsJson.h"
 
 namespace {
 
@@ -115,6 +116,9 @@ std::string Tvx_Drawing::toJson() const {
                 modules.push_back(writeModule(*macro->module(m)));
             }
             item["macro"] = {{"name", utf8(macro->name())}, {"modules", modules}};
+            if (!isEmptyMacroSettings(macro->settings())) {
+                item["macro"]["settings"] = macroSettingsJson(macro->settings());
+            }
         } else {
             item["macro"] = nullptr;
         }

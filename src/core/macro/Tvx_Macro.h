@@ -8,6 +8,7 @@
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
 #include "core/macro/Tvx_GeneralVariables.h"
+#include "core/macro/Tvx_MacroSettings.h"
 #include "core/macro/Tvx_Module.h"
 
 class Tvx_Macro {
@@ -35,8 +36,13 @@ class Tvx_Macro {
     void getGeneralVariables(Tvx_StringArray& names) const;
     void attachGeneralVariables(Tvx_GeneralVariables* variables) { generalVariables_ = variables; }
 
+    // The author's settings of the definition (standards mapping, filters, groups, ...).
+    Tvx_MacroSettings& settings() { return settings_; }
+    const Tvx_MacroSettings& settings() const { return settings_; }
+
   private:
     Tvx_String name_;
     std::vector<std::unique_ptr<Tvx_Module>> modules_;
     Tvx_GeneralVariables* generalVariables_ = nullptr;
+    Tvx_MacroSettings settings_;
 };

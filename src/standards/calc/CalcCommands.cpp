@@ -276,12 +276,23 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
         return kCalcBadInput;
     }
     const Tvx_String standard = Tvx_String::fromUtf8(options.standard);
+    // Without --module the macro's own settings say how the standard maps to it (the macro
+    // editor's mapping tab stores them).
+    std::string module = options.module;
+    if (module.empty()) {
+        Tvx_String target;
+        if (!dbMacro->macro()->settings().findMapping(standard, target) || target.isEmpty()) {
+            err << "error: the macro " << options.macro << " has no mapping for the standard "
+                << options.standard << "; give --module\n";
+            return kCalcBadInput;
+        }
+        module = target.toUtf8();
+    }
     Tvx_String moduleName;
     Tvx_String moduleReason;
-    if (!moduleNameOf(options.module, *dbMacro->macro(), standard, moduleName, moduleReason)) {
-        err << "error: --module "
-            << shortenedText(Tvx_String::fromUtf8(options.module), 60).toUtf8() << ": "
-            << moduleReason.toUtf8() << "\n";
+    if (!moduleNameOf(module, *dbMacro->macro(), standard, moduleName, moduleReason)) {
+        err << "error: --module " << shortenedText(Tvx_String::fromUtf8(module), 60).toUtf8()
+            << ": " << moduleReason.toUtf8() << "\n";
         return kCalcBadInput;
     }
     MacroData macroData;

@@ -26,7 +26,9 @@ struct MacroCalcOptions {
     std::string drawing;
     std::string macro;
     std::string standard;
-    std::string module;  // "Module." + group, a bare group name, or a mapping key
+    // "Module." + group, a bare group name, or a mapping key; empty: the target the macro's
+    // settings store for the standard.
+    std::string module;
     std::string libDir;
     std::vector<std::string> genValues;
     bool warnings = false;

@@ -4,6 +4,7 @@
 #include "core/sheets/PickFirstSelection.h"
 #include "macrodlg/DrawingSession.h"
 #include "ui/macrodlg/MacroDlgLaunchers.h"
+#include "ui/macroedit/MacroEditLaunchers.h"
 
 bool ovssOpenDrawing(const Tvx_String* path, Tvx_String* error) {
     Tvx_String ignored;
@@ -12,6 +13,7 @@ bool ovssOpenDrawing(const Tvx_String* path, Tvx_String* error) {
     }
     // Dialogs on the previous drawing would edit objects that no longer exist.
     destroyModelessMacroDlgs();
+    closeModelessMacroEditor();
     return DrawingSession::instance().open(*path, error != nullptr ? *error : ignored);
 }
 

@@ -5,6 +5,7 @@
 #include "macrodlg/ModelessDialogs.h"
 #include "ui/grid/CDlgFindReplace.h"
 #include "ui/macrodlg/MacroDlgLaunchers.h"
+#include "ui/macroedit/MacroEditLaunchers.h"
 #include "ui/services/FileDialogs.h"
 #include "ui/services/PromptDialog.h"
 #include "ui/services/QtMessageService.h"
@@ -17,7 +18,7 @@ namespace {
 class QtModelessDialogs : public ModelessDialogs {
   public:
     void destroyAllMacroDlgs() override { destroyModelessMacroDlgs(); }
-    void endDlgEditConstraints() override {}  // no modeless constraints editor yet
+    void endDlgEditConstraints() override { closeModelessMacroEditor(); }
 };
 
 }  // namespace
