@@ -131,7 +131,7 @@ void Grid::setBool(int code, bool value) {
                 stale.push_back(k);
             }
         }
-        computeDirty(stale);
+        computeExact(stale);
     }
 }
 
@@ -398,6 +398,7 @@ void Grid::dropFormula(CellKey key, Cell& cell) {
         return;
     }
     dependents_.remove(key, *cell.formula);
+    order_.invalidate();
     formulaCells_.erase(key);
     volatileCells_.erase(key);
     cell.formula.reset();
@@ -407,6 +408,7 @@ void Grid::dropFormula(CellKey key, Cell& cell) {
 void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormula> formula) {
     cell.formula = std::move(formula);
     dependents_.add(key, *cell.formula);
+    order_.invalidate();
     formulaCells_.insert(key);
     if (cell.formula->isVolatile()) {
         volatileCells_.insert(key);
@@ -415,6 +417,7 @@ void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormul
 
 void Grid::rebuildDependencies() {
     dependents_.clear();
+    order_.invalidate();
     formulaCells_.clear();
     volatileCells_.clear();
     for (auto& [key, cell] : cells_) {

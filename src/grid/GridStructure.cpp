@@ -72,6 +72,7 @@ void Grid::remapCells(Remap remap) {
         }
     }
     cells_ = std::move(moved);
+    order_.invalidate();  // it pointed at the cells just replaced
 }
 
 namespace {
