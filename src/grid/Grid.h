@@ -300,6 +300,7 @@ class Grid {
     void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
     bool computeInOrder(std::size_t dirtyTargets);
     void evaluateInOrder();
+    void buildPositions();
     void buildEvalOrder();
     template <typename Visit>
     void forEachPrecedentFormula(const CompiledFormula& formula, Visit visit);

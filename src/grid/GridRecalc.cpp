@@ -352,6 +352,9 @@ bool Grid::computeInOrder(std::size_t dirtyTargets) {
 }
 
 void Grid::evaluateInOrder() {
+    if (!order_.positionsTried) {
+        buildPositions();
+    }
     for (const EvalOrder::Entry& e : order_.cells) {
         Cell& cell = *e.cell;
         if (!cell.dirty) {
