@@ -81,11 +81,11 @@ void Grid::markDependentsDirty(int col, int row, std::vector<CellKey>* touched) 
     while (!queue.empty()) {
         CellKey key = queue.back();
         queue.pop_back();
-        auto it = cells_.find(key);
-        if (it == cells_.end() || !it->second.formula || it->second.dirty) {
+        Cell* cell = findCell(keyCol(key), keyRow(key));
+        if (cell == nullptr || !cell->formula || cell->dirty) {
             continue;
         }
-        it->second.dirty = true;
+        cell->dirty = true;
         if (touched) {
             touched->push_back(key);
         }
