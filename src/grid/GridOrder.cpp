@@ -20,9 +20,9 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
         if (area <= static_cast<long long>(formulaCells_.size())) {
             for (int r = row1; r <= row2; ++r) {
                 for (int c = col1; c <= col2; ++c) {
-                    auto it = cells_.find(cellKey(c, r));
-                    if (it != cells_.end() && it->second.formula) {
-                        visit(&it->second, it->first);
+                    Cell* cell = findCell(c, r);
+                    if (cell != nullptr && cell->formula) {
+                        visit(cell, cellKey(c, r));
                     }
                 }
             }
@@ -39,7 +39,11 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
 }
 
 void Grid::buildEvalOrder() {
-    order_.invalidate();
+    order_.cells.clear();
+    order_.state = EvalOrder::State::Stale;
+    if (!order_.positionsTried) {
+        buildPositions();  // the walk below reads every referenced cell
+    }
     std::vector<CellKey> keys(formulaCells_.begin(), formulaCells_.end());
     // Row by row, so that independent formulas keep reading order.
     std::sort(keys.begin(), keys.end());

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "grid/Grid.h"
+#include "grid/formula/StoredValues.h"
 
 namespace ovgrid {
 namespace {
@@ -33,7 +34,7 @@ thread_local CurrentFrame tCurrent;
 
 // What a formula sees of the grid while it is evaluated; also makes the grid and cell
 // "current" for registered functions, restoring the outer ones when done.
-class GridEvaluator : public EvalContext {
+class GridEvaluator : public EvalContext, public formula::StoredValues {
   public:
     GridEvaluator(Grid& grid, int col, int row) : grid_(grid), saved_(tCurrent) {
         tCurrent = {&grid, col, row};
@@ -47,6 +48,18 @@ class GridEvaluator : public EvalContext {
     GridEvaluator& operator=(const GridEvaluator&) = delete;
 
     Value cellValue(int col, int row) override { return grid_.cellValue(col, row); }
+    // In step with Grid::cellValue: only a text outside a formula needs converting.
+    const Value* storedValue(int col, int row) const override {
+        static const Value kEmpty;
+        if (!grid_.toInternal(col, row)) {
+            return &kEmpty;
+        }
+        const Cell* cell = grid_.findCell(col, row);
+        if (cell == nullptr) {
+            return &kEmpty;
+        }
+        return cell->value.isText() && !cell->formula ? nullptr : &cell->value;
+    }
     int maxCols() const override { return grid_.maxCols_; }
     int maxRows() const override { return grid_.maxRows_; }
     const CustomFunction* customFunction(std::wstring_view upperName) const override {

@@ -309,3 +309,26 @@ TEST(GridRecalc, RepeatedRecalculationFollowsEveryEdit) {
     EXPECT_EQ(value(g, 1, 100), L"100");
     EXPECT_EQ(value(g, 2, 1), L"5049");
 }
+
+// Blocks are read in place, with the same answers as single references: typed numbers count
+// as numbers, a formula's text result stays text, errors propagate, empty cells are empty.
+TEST(GridRecalc, RangeReadsSeeWhatReferencesSee) {
+    Grid g = sheet(true);
+    g.setValue(1, 1, L"5");
+    g.setValue(2, 1, L"abc");
+    g.setFormula(4, 1, L"\"7\"", false);
+    g.setCellNumber(5, 1, 2);
+    g.setFormula(6, 1, L"SUM(A1:E1)", false);
+    g.setFormula(7, 1, L"COUNT(A1:E1)", false);
+    g.setFormula(8, 1, L"COUNTA(A1:E1)", false);
+    g.setFormula(9, 1, L"A1+E1", false);
+    EXPECT_EQ(value(g, 6, 1), L"7");
+    EXPECT_EQ(value(g, 7, 1), L"2");
+    EXPECT_EQ(value(g, 8, 1), L"4");
+    EXPECT_EQ(value(g, 9, 1), L"7");
+    g.setFormula(3, 1, L"1/0", false);
+    EXPECT_EQ(value(g, 6, 1), L"#DIV/0!");
+    g.setValue(1, 1, L"x");
+    g.setFormula(3, 1, L"10", false);
+    EXPECT_EQ(value(g, 6, 1), L"12");
+}
