@@ -135,6 +135,17 @@ void DependencyIndex::remove(CellKey formulaCell, const CompiledFormula& formula
     formula.forEachReference([&](const CellRange& r) { removeRange(r, formulaCell); });
 }
 
+std::uint32_t DependencyIndex::beginPass() {
+    if (++pass_ == 0) {
+        // Wrapped: no range may keep a pass number that comes round again.
+        for (RangeGroup& g : groups_) {
+            g.pass = 0;
+        }
+        pass_ = 1;
+    }
+    return pass_;
+}
+
 void DependencyIndex::clear() {
     singles_.clear();
     groups_.clear();

@@ -31,7 +31,7 @@ class DependencyIndex {
 
     // A marking pass: forEachDependent, except that the formulas of a shared range are
     // visited once per pass (a later cell of the same range adds nothing new to the pass).
-    std::uint32_t beginPass() { return ++pass_; }
+    std::uint32_t beginPass();
     template <typename Visit>
     void forEachNewDependent(int col, int row, std::uint32_t pass, Visit&& visit) const {
         visitDependents(
