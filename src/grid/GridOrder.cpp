@@ -31,7 +31,7 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
             for (CellKey k : formulaCells_) {
                 int c = keyCol(k), r = keyRow(k);
                 if (c >= col1 && c <= col2 && r >= row1 && r <= row2) {
-                    visit(&cells_.at(k), k);
+                    visit(findCell(c, r), k);
                 }
             }
         }
@@ -68,7 +68,7 @@ void Grid::buildEvalOrder() {
         frames.push_back({{cell, key}, first, first});
     };
     for (CellKey key : keys) {
-        Cell& root = cells_.at(key);
+        Cell& root = *findCell(keyCol(key), keyRow(key));
         if (root.mark != kNew) {
             continue;
         }
