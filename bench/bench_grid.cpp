@@ -1,10 +1,14 @@
-// bench_grid.cpp - grid engine throughput: building and recalculating formula sheets,
-// automatic recalculation of a block of range formulas, and .ovs save/load of a
+// bench_grid.cpp - grid engine throughput: building, recalculating, changing and loading a
+// chained formula sheet (10k and 100k rows) and its heap bytes per formula cell; a block of
+// range formulas changed at its top and recalculated whole; .ovs save/load of a
 // million-cell sheet (with the process's peak memory as a counter).
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "grid/Grid.h"
@@ -12,8 +16,6 @@
 using namespace ovgrid;
 
 namespace {
-
-constexpr int kChainRows = 10000;
 
 // Peak resident memory of the process in MB (VmHWM).
 double peakMemoryMb() {
@@ -27,41 +29,113 @@ double peakMemoryMb() {
     return 0;
 }
 
-// Three arithmetic formulas per row, each reading the row above.
-void buildChain(Grid& g) {
+// Bytes currently allocated from the heap.
+double heapBytes() {
+    return static_cast<double>(mallinfo2().uordblks);
+}
+
+// The chained sheet: numbers in row 1, then three formulas a row, each reading the row
+// above or its own row: A = A(above)+1, B = A*2, C = B+C(above)/3.
+void buildChain(Grid& g, int rows, bool autoCalc) {
     g.setMaxCols(4);
-    g.setMaxRows(kChainRows);
+    g.setMaxRows(rows);
     g.setBool(kPropAutoCalc, false);
     g.setCellNumber(1, 1, 1);
     g.setCellNumber(2, 1, 2);
     g.setCellNumber(3, 1, 3);
-    for (int r = 2; r <= kChainRows; ++r) {
+    for (int r = 2; r <= rows; ++r) {
         std::wstring above = std::to_wstring(r - 1);
-        g.setFormula(1, r, L"A" + above + L"+B" + above + L"*0.5", false);
-        g.setFormula(2, r, L"B" + above + L"-C" + above + L"/3", false);
-        g.setFormula(3, r, L"(A" + above + L"+C" + above + L")/2", false);
+        std::wstring here = std::to_wstring(r);
+        g.setFormula(1, r, L"A" + above + L"+1", false);
+        g.setFormula(2, r, L"A" + here + L"*2", false);
+        g.setFormula(3, r, L"B" + here + L"+C" + above + L"/3", false);
     }
+    g.recalculateAll();
+    g.setBool(kPropAutoCalc, autoCalc);
+}
+
+std::int64_t chainFormulas(int rows) {
+    return 3LL * (rows - 1);
 }
 
 void BM_ChainBuild(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
     for (auto _ : state) {
         Grid g;
-        buildChain(g);
+        buildChain(g, rows, false);
         benchmark::DoNotOptimize(g.cells().size());
     }
-    state.SetItemsProcessed(state.iterations() * (kChainRows - 1) * 3);
+    state.SetItemsProcessed(state.iterations() * chainFormulas(rows));
 }
-BENCHMARK(BM_ChainBuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChainBuild)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_ChainRecalculate(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
     Grid g;
-    buildChain(g);
+    buildChain(g, rows, false);
     for (auto _ : state) {
         g.recalculateAll();
     }
-    state.SetItemsProcessed(state.iterations() * (kChainRows - 1) * 3);
+    state.SetItemsProcessed(state.iterations() * chainFormulas(rows));
 }
-BENCHMARK(BM_ChainRecalculate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChainRecalculate)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Automatic calculation: every formula of the chain depends on A1.
+void BM_ChainChangeA1(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    Grid g;
+    buildChain(g, rows, true);
+    double v = 1;
+    for (auto _ : state) {
+        g.setCellNumber(1, 1, v += 1);
+    }
+    state.SetItemsProcessed(state.iterations() * chainFormulas(rows));
+}
+BENCHMARK(BM_ChainChangeA1)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Heap bytes held per formula cell of the 100k-row chain (cells, compiled formulas and the
+// dependency index together).
+void BM_ChainMemoryPerFormula(benchmark::State& state) {
+    const int rows = 100000;
+    double perFormula = 0;
+    for (auto _ : state) {
+        double before = heapBytes();
+        auto g = std::make_unique<Grid>();
+        buildChain(*g, rows, false);
+        perFormula = (heapBytes() - before) / static_cast<double>(chainFormulas(rows));
+        benchmark::DoNotOptimize(g->cells().size());
+    }
+    state.counters["bytesPerFormula"] = perFormula;
+}
+BENCHMARK(BM_ChainMemoryPerFormula)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+std::filesystem::path chainSheetPath(int rows) {
+    return std::filesystem::temp_directory_path() /
+           ("ovss-bench-chain-" + std::to_string(rows) + ".ovs");
+}
+
+// Loading the chain's .ovs file: parsing, compiling every formula, indexing and
+// calculating it.
+void BM_ChainLoad(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    {
+        Grid g;
+        buildChain(g, rows, false);
+        g.saveToFile(chainSheetPath(rows));
+    }
+    const auto bytes = static_cast<double>(std::filesystem::file_size(chainSheetPath(rows)));
+    for (auto _ : state) {
+        Grid g;
+        if (!g.loadFromFile(chainSheetPath(rows))) {
+            state.SkipWithError("load failed");
+        }
+        benchmark::DoNotOptimize(g.cells().size());
+    }
+    state.SetItemsProcessed(state.iterations() * chainFormulas(rows));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+    std::filesystem::remove(chainSheetPath(rows));
+}
+BENCHMARK(BM_ChainLoad)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // 1000 rows x 100 columns; every cell sums the 100 cells of the row above.
 void buildBlock(Grid& g) {
@@ -100,6 +174,16 @@ void BM_RangeBlockOneChange(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 100000);
 }
 BENCHMARK(BM_RangeBlockOneChange)->Unit(benchmark::kMillisecond);
+
+void BM_RangeBlockRecalculate(benchmark::State& state) {
+    Grid g;
+    buildBlock(g);
+    for (auto _ : state) {
+        g.recalculateAll();
+    }
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_RangeBlockRecalculate)->Unit(benchmark::kMillisecond);
 
 std::filesystem::path bigSheetPath() {
     return std::filesystem::temp_directory_path() / "ovss-bench-grid-1m.ovs";

@@ -34,7 +34,8 @@ inline int keyRow(CellKey key) {
 struct Cell {
     Value value;  // the data, or a formula's last computed result
     std::uint32_t style = 0;
-    bool dirty = false;  // formula result is out of date
+    bool dirty = false;     // formula result is out of date
+    std::uint8_t mark = 0;  // scratch of the ordering pass, 0 outside it
     std::shared_ptr<CompiledFormula> formula;
     std::unique_ptr<std::wstring> tag;
 

@@ -1,4 +1,5 @@
-// DependencyIndex.cpp - reverse references by cell, by tile and for very large ranges.
+// DependencyIndex.cpp - reverse references by cell, and by shared range found through tiles
+// or, for very large ranges, one list.
 #include "grid/DependencyIndex.h"
 
 #include <algorithm>
@@ -13,10 +14,6 @@ void eraseOne(std::vector<T>& items, Pred pred) {
         *it = std::move(items.back());
         items.pop_back();
     }
-}
-
-bool sameRange(const CellRange& a, const CellRange& b) {
-    return a.col1 == b.col1 && a.row1 == b.row1 && a.col2 == b.col2 && a.row2 == b.row2;
 }
 
 CellRange clampRange(CellRange r) {
@@ -50,6 +47,12 @@ void DependencyIndex::forEachTile(const CellRange& r, Visit visit) {
     }
 }
 
+std::size_t DependencyIndex::RangeHash::operator()(const CellRange& r) const {
+    std::uint64_t a = cellKey(r.col1, r.row1) * 0x9E3779B97F4A7C15ULL;
+    std::uint64_t b = cellKey(r.col2, r.row2) * 0xC2B2AE3D27D4EB4FULL;
+    return static_cast<std::size_t>(a ^ (b >> 29) ^ (b << 7));
+}
+
 void DependencyIndex::addRange(const CellRange& raw, CellKey formulaCell) {
     CellRange range = clampRange(raw);
     if (range.col1 == range.col2 && range.row1 == range.row2) {
@@ -58,20 +61,32 @@ void DependencyIndex::addRange(const CellRange& raw, CellKey formulaCell) {
             entry->second.reserve(4);  // a cell is commonly read by a few formulas
         }
         entry->second.push_back(formulaCell);
-    } else if (isBig(range)) {
-        bigRanges_.push_back({range, formulaCell});
+        return;
+    }
+    auto [found, created] = groupOf_.try_emplace(range, 0);
+    if (!created) {
+        groups_[found->second].formulas.push_back(formulaCell);
+        return;
+    }
+    std::uint32_t id = 0;
+    if (!freeGroups_.empty()) {
+        id = freeGroups_.back();
+        freeGroups_.pop_back();
+        groups_[id] = RangeGroup{range, {formulaCell}, 0};
     } else {
-        forEachTile(range, [&](std::uint64_t tile) {
-            tiles_[tile].push_back({range, formulaCell});
-        });
+        id = static_cast<std::uint32_t>(groups_.size());
+        groups_.push_back(RangeGroup{range, {formulaCell}, 0});
+    }
+    found->second = id;
+    if (isBig(range)) {
+        bigRanges_.push_back(id);
+    } else {
+        forEachTile(range, [&](std::uint64_t tile) { tiles_[tile].push_back(id); });
     }
 }
 
 void DependencyIndex::removeRange(const CellRange& raw, CellKey formulaCell) {
     CellRange range = clampRange(raw);
-    auto matches = [&](const RangeEntry& e) {
-        return e.formulaCell == formulaCell && sameRange(e.range, range);
-    };
     if (range.col1 == range.col2 && range.row1 == range.row2) {
         auto it = singles_.find(cellKey(range.col1, range.row1));
         if (it != singles_.end()) {
@@ -80,20 +95,36 @@ void DependencyIndex::removeRange(const CellRange& raw, CellKey formulaCell) {
                 singles_.erase(it);
             }
         }
-    } else if (isBig(range)) {
-        eraseOne(bigRanges_, matches);
+        return;
+    }
+    auto found = groupOf_.find(range);
+    if (found == groupOf_.end()) {
+        return;
+    }
+    const std::uint32_t id = found->second;
+    RangeGroup& group = groups_[id];
+    eraseOne(group.formulas, [&](CellKey k) { return k == formulaCell; });
+    if (!group.formulas.empty()) {
+        return;
+    }
+    // The last reader is gone: the range leaves the index.
+    auto isThis = [id](std::uint32_t other) { return other == id; };
+    if (isBig(range)) {
+        eraseOne(bigRanges_, isThis);
     } else {
         forEachTile(range, [&](std::uint64_t tile) {
-            auto& tiles = tiles_;
-            auto it = tiles.find(tile);
-            if (it != tiles.end()) {
-                eraseOne(it->second, matches);
+            auto it = tiles_.find(tile);
+            if (it != tiles_.end()) {
+                eraseOne(it->second, isThis);
                 if (it->second.empty()) {
-                    tiles.erase(it);
+                    tiles_.erase(it);
                 }
             }
         });
     }
+    group.formulas.shrink_to_fit();
+    groupOf_.erase(found);
+    freeGroups_.push_back(id);
 }
 
 void DependencyIndex::add(CellKey formulaCell, const CompiledFormula& formula) {
@@ -104,8 +135,22 @@ void DependencyIndex::remove(CellKey formulaCell, const CompiledFormula& formula
     formula.forEachReference([&](const CellRange& r) { removeRange(r, formulaCell); });
 }
 
+std::uint32_t DependencyIndex::beginPass() {
+    if (++pass_ == 0) {
+        // Wrapped: no range may keep a pass number that comes round again.
+        for (RangeGroup& g : groups_) {
+            g.pass = 0;
+        }
+        pass_ = 1;
+    }
+    return pass_;
+}
+
 void DependencyIndex::clear() {
     singles_.clear();
+    groups_.clear();
+    freeGroups_.clear();
+    groupOf_.clear();
     tiles_.clear();
     bigRanges_.clear();
 }

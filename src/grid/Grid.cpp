@@ -47,23 +47,59 @@ bool Grid::toInternalRange(int& col1, int& row1, int& col2, int& row2) const {
 }
 
 const Cell* Grid::findCell(int col, int row) const {
+    if (order_.covers(col, row)) {
+        return order_.at(col, row);
+    }
     auto it = cells_.find(cellKey(col, row));
     return it == cells_.end() ? nullptr : &it->second;
 }
 
 Cell* Grid::findCell(int col, int row) {
+    if (order_.covers(col, row)) {
+        return order_.at(col, row);
+    }
     auto it = cells_.find(cellKey(col, row));
     return it == cells_.end() ? nullptr : &it->second;
 }
 
 Cell& Grid::cellAt(int col, int row) {
-    return cells_[cellKey(col, row)];
+    if (order_.covers(col, row)) {
+        if (Cell* cell = order_.at(col, row)) {
+            return *cell;
+        }
+    }
+    auto [it, added] = cells_.try_emplace(cellKey(col, row));
+    if (added) {
+        order_.cellsReshaped();
+    }
+    return it->second;
 }
 
 void Grid::eraseIfBlank(int col, int row) {
     auto it = cells_.find(cellKey(col, row));
     if (it != cells_.end() && it->second.isBlank()) {
         cells_.erase(it);
+        order_.cellsReshaped();
+    }
+}
+
+void Grid::buildPositions() {
+    order_.positionsTried = true;
+    const long long cols = maxCols_ + 1LL, rows = maxRows_ + 1LL;
+    // Worth it where the sheet is fairly dense; bounded so that a huge sparse sheet does
+    // not allocate a table of empty slots.
+    const long long slots = cols * rows;
+    if (slots > 4 * static_cast<long long>(cells_.size()) + 4096 || slots > (1LL << 26)) {
+        return;
+    }
+    order_.positions.assign(static_cast<std::size_t>(slots), nullptr);
+    order_.positionCols = static_cast<int>(cols);
+    order_.positionRows = static_cast<int>(rows);
+    for (auto& [key, cell] : cells_) {
+        const int col = keyCol(key), row = keyRow(key);
+        if (col < cols && row < rows) {
+            order_.positions[static_cast<std::size_t>(row * cols + col)] = &cell;
+        }
     }
 }
 
@@ -79,6 +115,7 @@ bool Grid::setMaxCols(int count) {
     }
     bool shrinks = count < maxCols_;
     maxCols_ = count;
+    order_.cellsReshaped();
     if (shrinks) {
         dropCellsOutside();
     }
@@ -91,6 +128,7 @@ bool Grid::setMaxRows(int count) {
     }
     bool shrinks = count < maxRows_;
     maxRows_ = count;
+    order_.cellsReshaped();
     if (shrinks) {
         dropCellsOutside();
     }
@@ -103,6 +141,7 @@ void Grid::dropCellsOutside() {
         if (keyCol(it->first) > maxCols_ || keyRow(it->first) > maxRows_) {
             droppedFormula = droppedFormula || it->second.formula != nullptr;
             it = cells_.erase(it);
+            order_.cellsReshaped();
         } else {
             ++it;
         }
@@ -131,7 +170,7 @@ void Grid::setBool(int code, bool value) {
                 stale.push_back(k);
             }
         }
-        computeDirty(stale);
+        computeExact(stale);
     }
 }
 
@@ -398,6 +437,7 @@ void Grid::dropFormula(CellKey key, Cell& cell) {
         return;
     }
     dependents_.remove(key, *cell.formula);
+    order_.invalidate();
     formulaCells_.erase(key);
     volatileCells_.erase(key);
     cell.formula.reset();
@@ -407,6 +447,7 @@ void Grid::dropFormula(CellKey key, Cell& cell) {
 void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormula> formula) {
     cell.formula = std::move(formula);
     dependents_.add(key, *cell.formula);
+    order_.invalidate();
     formulaCells_.insert(key);
     if (cell.formula->isVolatile()) {
         volatileCells_.insert(key);
@@ -415,6 +456,7 @@ void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormul
 
 void Grid::rebuildDependencies() {
     dependents_.clear();
+    order_.invalidate();
     formulaCells_.clear();
     volatileCells_.clear();
     for (auto& [key, cell] : cells_) {

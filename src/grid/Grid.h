@@ -29,6 +29,7 @@
 #include "grid/CellStore.h"
 #include "grid/CustomFunction.h"
 #include "grid/DependencyIndex.h"
+#include "grid/EvalOrder.h"
 #include "grid/GridMetrics.h"
 #include "grid/GridTypes.h"
 #include "grid/GridViewState.h"
@@ -297,6 +298,13 @@ class Grid {
     void computeDirty(std::span<const CellKey> targets);
     // Every stale formula cell the formula of `key` reads (itself too, when it reads itself).
     void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
+    bool computeInOrder(std::size_t dirtyTargets);
+    void evaluateInOrder();
+    void buildPositions();
+    void buildEvalOrder();
+    template <typename Visit>
+    void forEachPrecedentFormula(const CompiledFormula& formula, Visit visit);
+    void computeExact(std::span<const CellKey> targets);
     void runPendingAutoCalc();
 
     // The sheet model. Loading a sheet replaces it, the registered functions, the recalculation
@@ -323,6 +331,7 @@ class Grid {
     std::unordered_set<CellKey> formulaCells_;
     std::unordered_set<CellKey> volatileCells_;
     DependencyIndex dependents_;
+    EvalOrder order_;
     std::vector<CellKey> pendingAuto_;  // changed while an evaluation ran
     int evalDepth_ = 0;
 };

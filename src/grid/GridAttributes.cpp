@@ -52,7 +52,7 @@ bool Grid::changeStyleRange(int col1, int row1, int col2, int row2, Change chang
                 continue;
             }
             if (it == cells_.end()) {
-                cells_[cellKey(c, r)].style = next;
+                cellAt(c, r).style = next;
             } else {
                 it->second.style = next;
                 eraseIfBlank(c, r);

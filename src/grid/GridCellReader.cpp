@@ -50,6 +50,7 @@ void GridCellReader::read(const json& j) {
     maxCol_ = std::max(maxCol_, col);
     maxRow_ = std::max(maxRow_, row);
     g_.cells_.emplace(key, std::move(cell));
+    g_.order_.cellsReshaped();
 }
 
 }  // namespace ovgrid

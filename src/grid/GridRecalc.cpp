@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "grid/Grid.h"
+#include "grid/formula/StoredValues.h"
 
 namespace ovgrid {
 namespace {
@@ -33,7 +34,7 @@ thread_local CurrentFrame tCurrent;
 
 // What a formula sees of the grid while it is evaluated; also makes the grid and cell
 // "current" for registered functions, restoring the outer ones when done.
-class GridEvaluator : public EvalContext {
+class GridEvaluator : public EvalContext, public formula::StoredValues {
   public:
     GridEvaluator(Grid& grid, int col, int row) : grid_(grid), saved_(tCurrent) {
         tCurrent = {&grid, col, row};
@@ -47,6 +48,18 @@ class GridEvaluator : public EvalContext {
     GridEvaluator& operator=(const GridEvaluator&) = delete;
 
     Value cellValue(int col, int row) override { return grid_.cellValue(col, row); }
+    // In step with Grid::cellValue: only a text outside a formula needs converting.
+    const Value* storedValue(int col, int row) const override {
+        static const Value kEmpty;
+        if (!grid_.toInternal(col, row)) {
+            return &kEmpty;
+        }
+        const Cell* cell = grid_.findCell(col, row);
+        if (cell == nullptr) {
+            return &kEmpty;
+        }
+        return cell->value.isText() && !cell->formula ? nullptr : &cell->value;
+    }
     int maxCols() const override { return grid_.maxCols_; }
     int maxRows() const override { return grid_.maxRows_; }
     const CustomFunction* customFunction(std::wstring_view upperName) const override {
@@ -75,19 +88,21 @@ bool Grid::structureLocked() const {
 void Grid::markDependentsDirty(int col, int row, std::vector<CellKey>* touched) {
     std::vector<CellKey> queue;
     auto push = [&](CellKey k) { queue.push_back(k); };
-    dependents_.forEachDependent(col, row, push);
+    // Within one pass a shared range hands over its readers once: they are marked then.
+    const std::uint32_t pass = dependents_.beginPass();
+    dependents_.forEachNewDependent(col, row, pass, push);
     while (!queue.empty()) {
         CellKey key = queue.back();
         queue.pop_back();
-        auto it = cells_.find(key);
-        if (it == cells_.end() || !it->second.formula || it->second.dirty) {
+        Cell* cell = findCell(keyCol(key), keyRow(key));
+        if (cell == nullptr || !cell->formula || cell->dirty) {
             continue;
         }
-        it->second.dirty = true;
+        cell->dirty = true;
         if (touched) {
             touched->push_back(key);
         }
-        dependents_.forEachDependent(keyCol(key), keyRow(key), push);
+        dependents_.forEachNewDependent(keyCol(key), keyRow(key), pass, push);
     }
 }
 
@@ -114,7 +129,7 @@ void Grid::contentChanged(int col, int row) {
         pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
         return;
     }
-    computeDirty(touched);
+    computeExact(touched);
     runPendingAutoCalc();
 }
 
@@ -129,7 +144,7 @@ void Grid::formulaChanged(CellKey key, bool recalc) {
             pendingAuto_.push_back(key);
             return;
         }
-        computeDirty(std::span<const CellKey>(&key, 1));
+        computeExact(std::span<const CellKey>(&key, 1));
         runPendingAutoCalc();
         return;
     }
@@ -140,7 +155,7 @@ void Grid::formulaChanged(CellKey key, bool recalc) {
         pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
         return;
     }
-    computeDirty(touched);
+    computeExact(touched);
     runPendingAutoCalc();
 }
 
@@ -313,9 +328,73 @@ void Grid::computeDirty(std::span<const CellKey> targets) {
     }
 }
 
+void Grid::computeExact(std::span<const CellKey> targets) {
+    if (!computeInOrder(targets.size())) {
+        computeDirty(targets);
+    }
+}
+
+bool Grid::computeInOrder(std::size_t dirtyTargets) {
+    // Registered functions may write cells or recalculate while they run: those sheets take
+    // the ordering per change, which copes with that.
+    if (evalDepth_ > 0 || !volatileCells_.empty()) {
+        return false;
+    }
+    // A walk over the whole order pays off unless the change is small against the sheet.
+    if (dirtyTargets * 64 < formulaCells_.size()) {
+        return false;
+    }
+    if (order_.state == EvalOrder::State::Stale && dirtyTargets * 4 >= formulaCells_.size()) {
+        // Ordering the whole sheet costs about what ordering this many targets would.
+        buildEvalOrder();
+    }
+    if (order_.state != EvalOrder::State::Ready) {
+        return false;
+    }
+    // Only when the targets are all the stale formulas may the whole order be walked: a
+    // stale formula that is not a target keeps its old value (manual calculation).
+    std::size_t dirty = 0;
+    for (const EvalOrder::Entry& e : order_.cells) {
+        dirty += e.cell->dirty ? 1 : 0;
+    }
+    if (dirty != dirtyTargets) {
+        return false;
+    }
+    evaluateInOrder();
+    return true;
+}
+
+void Grid::evaluateInOrder() {
+    if (!order_.positionsTried) {
+        buildPositions();
+    }
+    for (const EvalOrder::Entry& e : order_.cells) {
+        Cell& cell = *e.cell;
+        if (!cell.dirty) {
+            continue;
+        }
+        cell.dirty = false;
+        const int col = keyCol(e.key), row = keyRow(e.key);
+        GridEvaluator context(*this, col, row);
+        cell.value = evaluate(*cell.formula, context, col, row);
+    }
+}
+
 bool Grid::recalculateAll() {
     if (evalDepth_ > 0) {
         return false;
+    }
+    if (volatileCells_.empty()) {
+        if (order_.state == EvalOrder::State::Stale) {
+            buildEvalOrder();
+        }
+        if (order_.state == EvalOrder::State::Ready) {
+            for (const EvalOrder::Entry& e : order_.cells) {
+                e.cell->dirty = true;
+            }
+            evaluateInOrder();
+            return true;
+        }
     }
     std::vector<CellKey> all(formulaCells_.begin(), formulaCells_.end());
     // Row by row, so that independent formulas compute in reading order.
@@ -348,7 +427,7 @@ bool Grid::reCalcCell(int col, int row) {
     if (!getBool(kPropAutoCalc)) {
         touched.resize(1);
     }
-    computeDirty(touched);
+    computeExact(touched);
     runPendingAutoCalc();
     return true;
 }

@@ -72,6 +72,7 @@ void Grid::remapCells(Remap remap) {
         }
     }
     cells_ = std::move(moved);
+    order_.invalidate();  // it pointed at the cells just replaced
 }
 
 namespace {
@@ -207,6 +208,7 @@ bool Grid::copyRange(int col1, int row1, int col2, int row2, int targetCol, int 
                 dropFormula(it->first, it->second);
                 changed.push_back(it->first);
                 it = cells_.erase(it);
+                order_.cellsReshaped();
             } else {
                 ++it;
             }
@@ -223,6 +225,7 @@ bool Grid::copyRange(int col1, int row1, int col2, int row2, int targetCol, int 
             }
             cell.formula.reset();
             Cell& placed = cells_[target] = std::move(cell);
+            order_.cellsReshaped();
             if (formula) {
                 attachFormula(target, placed, std::move(formula));
                 placed.dirty = true;
@@ -278,6 +281,7 @@ bool Grid::moveRange(int col1, int row1, int col2, int row2, int targetCol, int 
                 block.emplace_back(it->first, std::move(it->second));
             }
             it = cells_.erase(it);
+            order_.cellsReshaped();
         } else {
             ++it;
         }
@@ -290,6 +294,7 @@ bool Grid::moveRange(int col1, int row1, int col2, int row2, int targetCol, int 
         CellKey target = cellKey(c, r);
         std::shared_ptr<CompiledFormula> formula = std::move(cell.formula);
         Cell& placed = cells_[target] = std::move(cell);
+        order_.cellsReshaped();
         if (formula) {
             attachFormula(target, placed, std::move(formula));
             placed.dirty = true;

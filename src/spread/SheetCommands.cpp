@@ -2,6 +2,9 @@
 #include "spread/SheetCommands.h"
 
 #include <algorithm>
+#include <chrono>
+#include <iomanip>
+#include <memory>
 #include <utility>
 
 #include "core/Tvx_String.h"
@@ -59,9 +62,84 @@ int convertSheet(const std::filesystem::path& in, const std::filesystem::path& o
     return kCommandOk;
 }
 
+namespace {
+
+struct CellChange {
+    std::string argument;
+    int col = 0;
+    int row = 0;
+    std::wstring text;
+};
+
+// "B3=12.5" or "B3==A1*2"; says why not on `err`.
+bool parseChange(const std::string& argument, CellChange& change, std::ostream& err) {
+    const std::size_t eq = argument.find('=');
+    if (eq == std::string::npos) {
+        err << "ovss: --set \"" << argument << "\": expected CELL=VALUE, e.g. B3=12.5\n";
+        return false;
+    }
+    const std::string name = argument.substr(0, eq);
+    if (!parseCellName(Tvx_String::fromUtf8(name).wstr(), change.col, change.row)) {
+        err << "ovss: --set \"" << argument << "\": \"" << name
+            << "\" is not a cell name (use A1 style, e.g. B3)\n";
+        return false;
+    }
+    change.argument = argument;
+    change.text = Tvx_String::fromUtf8(argument.substr(eq + 1)).wstr();
+    return true;
+}
+
+bool insideSheet(const ovgrid::Grid& grid, int col, int row, std::ostream& err) {
+    if (col > grid.getMaxCols() || row > grid.getMaxRows()) {
+        err << "ovss: cell " << utf8(cellName(col, row)) << " lies outside the sheet ("
+            << grid.getMaxCols() << " columns, " << grid.getMaxRows() << " rows)\n";
+        return false;
+    }
+    return true;
+}
+
+bool applyChange(ovgrid::Grid& grid, const CellChange& change, std::ostream& err) {
+    if (change.text.starts_with(L"=")) {
+        std::wstring error;
+        if (!grid.setFormula(change.col, change.row, change.text, true, &error)) {
+            err << "ovss: --set \"" << change.argument << "\": " << utf8(error) << "\n";
+            return false;
+        }
+        return true;
+    }
+    if (!grid.setValue(change.col, change.row, change.text)) {
+        err << "ovss: --set \"" << change.argument
+            << "\": the cell does not take this value (a number cell takes numbers in its "
+               "range)\n";
+        return false;
+    }
+    return true;
+}
+
+// Phase times for --timings, in milliseconds on `err`.
+class PhaseClock {
+  public:
+    explicit PhaseClock(bool on) : on_(on), start_(std::chrono::steady_clock::now()) {}
+    void lap(std::ostream& err, const std::string& phase) {
+        const auto now = std::chrono::steady_clock::now();
+        if (on_) {
+            const double ms = std::chrono::duration<double, std::milli>(now - start_).count();
+            err << "ovss: " << phase << " " << std::fixed << std::setprecision(3) << ms << " ms\n";
+            err.unsetf(std::ios::floatfield);
+        }
+        start_ = std::chrono::steady_clock::now();
+    }
+
+  private:
+    bool on_;
+    std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace
+
 int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>& cells,
-              std::ostream& out, std::ostream& err) {
-    // Cell names are checked before anything is loaded or printed.
+              std::ostream& out, std::ostream& err, const EvalOptions& options) {
+    // Cell names and changes are checked before anything is loaded or printed.
     std::vector<std::pair<int, int>> wanted;
     for (const std::string& name : cells) {
         int col = 0, row = 0;
@@ -71,18 +149,45 @@ int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>
         }
         wanted.emplace_back(col, row);
     }
-    ovgrid::Grid grid;
+    std::vector<CellChange> changes(options.changes.size());
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (!parseChange(options.changes[i], changes[i], err)) {
+            return kCommandBadInput;
+        }
+    }
+    PhaseClock clock(options.timings);
+    auto owned = std::make_unique<ovgrid::Grid>();
+    ovgrid::Grid& grid = *owned;
+    if (options.abandonGrid) {
+        // Never freed; reachable from here, so that leak checkers do not count it.
+        static auto* abandoned = new std::vector<ovgrid::Grid*>();
+        abandoned->push_back(owned.release());
+    }
     if (!load(grid, sheet, err)) {
         return kCommandBadInput;
     }
+    clock.lap(err, "load (read and compile)");
     for (const auto& [col, row] : wanted) {
-        if (col > grid.getMaxCols() || row > grid.getMaxRows()) {
-            err << "ovss: cell " << utf8(cellName(col, row)) << " lies outside the sheet ("
-                << grid.getMaxCols() << " columns, " << grid.getMaxRows() << " rows)\n";
+        if (!insideSheet(grid, col, row, err)) {
+            return kCommandBadInput;
+        }
+    }
+    for (const CellChange& change : changes) {
+        if (!insideSheet(grid, change.col, change.row, err)) {
             return kCommandBadInput;
         }
     }
     grid.recalculateAll();
+    clock.lap(err, "calculate");
+    if (!changes.empty()) {
+        grid.setBool(ovgrid::kPropAutoCalc, true);  // each change recalculates its dependents
+        for (const CellChange& change : changes) {
+            if (!applyChange(grid, change, err)) {
+                return kCommandBadInput;
+            }
+            clock.lap(err, "change " + change.argument);
+        }
+    }
     if (cells.empty()) {
         for (const auto& entry : grid.cells()) {
             const int col = ovgrid::keyCol(entry.first), row = ovgrid::keyRow(entry.first);
@@ -104,6 +209,8 @@ int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>
         text += utf8(cellName(col, row)) + "\t" + utf8(tsvField(value)) + "\n";
     }
     out << text;
+    out.flush();
+    clock.lap(err, "print");
     return out ? kCommandOk : kCommandFailed;
 }
 

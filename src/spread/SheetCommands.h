@@ -15,10 +15,22 @@ enum CommandStatus : int { kCommandOk = 0, kCommandFailed = 1, kCommandBadInput 
 // Loads `in` and saves it as `out`, each in the format of its extension (.ovs, .csv, .tsv).
 int convertSheet(const std::filesystem::path& in, const std::filesystem::path& out,
                  std::ostream& err);
-// Loads the sheet, recalculates it and prints "A1<TAB>value" for every non-empty cell in
-// reading order, or for the named cells ("B3") in the order given.
+// What-if changes and cost figures for evalSheet.
+struct EvalOptions {
+    // "CELL=VALUE", applied in order after the sheet is calculated, each recalculating what
+    // depends on it; a VALUE starting with "=" is a formula, anything else is typed data.
+    std::vector<std::string> changes;
+    // Prints the time of each phase (load, calculate, each change, print) on `err`.
+    bool timings = false;
+    // The process ends right after: the grid is left for the system to reclaim instead of
+    // being freed cell by cell.
+    bool abandonGrid = false;
+};
+
+// Loads the sheet, recalculates it, applies the changes and prints "A1<TAB>value" for every
+// non-empty cell in reading order, or for the named cells ("B3") in the order given.
 int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>& cells,
-              std::ostream& out, std::ostream& err);
+              std::ostream& out, std::ostream& err, const EvalOptions& options = {});
 // Prints the column header texts, then every row in data mode, as tab-separated lines.
 int readSheet(const std::filesystem::path& sheet, std::ostream& out, std::ostream& err);
 

@@ -209,6 +209,24 @@ TEST_F(ToolProcess, ReadTakesAnyCsvAsTyped) {
     EXPECT_FALSE(contains(run.err, "No such file")) << run.err;
 }
 
+// --set takes one CELL=VALUE per use, so cells to print may follow it; --timings writes the
+// phases on stderr only.
+TEST_F(ToolProcess, EvalChangesCellsAndTimesThePhases) {
+    writeAll(root_ / "s.csv", "1,=A1*2\n=B1+1,\n");
+    ToolRun run = ovss("eval s.csv --set A1=4 A2 --set 'B1==A1*3' B1 --timings");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "A2\t13\nB1\t12\n");
+    for (const char* phase : {"ovss: load", "ovss: calculate", "ovss: change A1=4",
+                              "ovss: change B1==A1*3", "ovss: print"}) {
+        EXPECT_TRUE(contains(run.err, phase)) << phase << "\n" << run.err;
+    }
+
+    run = ovss("eval s.csv --set A1");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(contains(run.err, "CELL=VALUE")) << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+}
+
 TEST_F(ToolProcess, BillRefusesJunkRowsUnknownTypesAndMissingSettings) {
     writeAll(root_ / "rows.tsv", "Part\tCount\nPlate\t2\n");
     writeAll(root_ / "junk.tsv", std::string("\x7f"

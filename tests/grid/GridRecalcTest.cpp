@@ -1,5 +1,6 @@
 // Recalculation: automatic and manual modes, dependency order, circular references,
-// registered functions and the current grid during evaluation.
+// registered functions and the current grid during evaluation, shared range dependencies
+// and the reused evaluation order.
 #include <gtest/gtest.h>
 
 #include "grid/Grid.h"
@@ -210,4 +211,124 @@ TEST(GridRecalc, BlockOfRangeFormulasUpdatesFromOneChange) {
     EXPECT_EQ(value(g, 7, 60), L"1");
     g.setCellNumber(1, 1, 21);  // row 2 averages 2, and so on
     EXPECT_EQ(value(g, 20, 60), L"2");
+}
+
+// Formulas sharing one range: taking one reader away (or one of two references of the same
+// reader) must leave the range's other readers updating.
+TEST(GridRecalc, SharedRangeKeepsItsOtherReaders) {
+    Grid g = sheet(true);
+    g.setCellNumber(2, 1, 1);
+    g.setCellNumber(2, 2, 2);
+    g.setCellNumber(2, 3, 3);
+    g.setFormula(3, 1, L"SUM(B1:B3)", false);
+    g.setFormula(3, 2, L"SUM(B1:B3)*2", false);
+    g.setFormula(3, 3, L"SUM(B1:B3)+SUM(B1:B3)", false);
+    EXPECT_EQ(value(g, 3, 1), L"6");
+    EXPECT_EQ(value(g, 3, 3), L"12");
+
+    g.setFormula(3, 1, L"7", false);
+    g.setCellNumber(2, 2, 10);
+    EXPECT_EQ(value(g, 3, 1), L"7");
+    EXPECT_EQ(value(g, 3, 2), L"28");
+    EXPECT_EQ(value(g, 3, 3), L"28");
+
+    g.setFormula(3, 3, L"B1", false);
+    g.setCellNumber(2, 3, 0);
+    EXPECT_EQ(value(g, 3, 2), L"22");
+    EXPECT_EQ(value(g, 3, 3), L"1");
+
+    ASSERT_TRUE(g.clearRange(3, 2, 3, 2));
+    g.setCellNumber(2, 1, 5);
+    EXPECT_EQ(value(g, 3, 2), L"");
+    EXPECT_EQ(value(g, 3, 3), L"5");
+}
+
+// A chain long enough for whole-sheet recalculation to reuse its evaluation order: the order
+// follows replaced formulas, cycles made and broken, a copy of the sheet, and manual mode's
+// stale cells that nobody asked for.
+TEST(GridRecalc, RepeatedRecalculationFollowsEveryEdit) {
+    Grid g = sheet(false);
+    g.setCellNumber(1, 1, 1);
+    for (int r = 2; r <= 100; ++r) {
+        g.setFormula(1, r, L"A" + std::to_wstring(r - 1) + L"+1", false);
+    }
+    g.setFormula(2, 1, L"SUM(A1:A100)", false);
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 1, 100), L"100");
+    EXPECT_EQ(value(g, 2, 1), L"5050");
+
+    g.setFormula(1, 50, L"1000", false);
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 1, 100), L"1050");
+
+    g.setFormula(1, 50, L"A100", false);  // A50..A100 now read each other
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 1, 49), L"49");
+    EXPECT_EQ(value(g, 1, 75), L"#VALUE!");
+    EXPECT_EQ(value(g, 2, 1), L"#VALUE!");
+
+    g.setFormula(1, 50, L"A49+1", false);
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 1, 100), L"100");
+
+    // Cells that come and go between recalculations are read where they are now.
+    g.setFormula(3, 1, L"D1*2", false);
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 3, 1), L"0");
+    g.setCellNumber(4, 1, 21);
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 3, 1), L"42");
+    ASSERT_TRUE(g.clearRange(4, 1, 4, 1));
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 3, 1), L"0");
+    ASSERT_TRUE(g.insertRows(1, 1));  // everything moves one row down
+    g.setCellNumber(4, 1, 8);
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 3, 2), L"0");
+    EXPECT_EQ(value(g, 1, 101), L"100");
+    ASSERT_TRUE(g.deleteRows(1, 1));
+    g.recalculateAll();
+    EXPECT_EQ(value(g, 1, 100), L"100");
+
+    Grid copy;
+    ASSERT_TRUE(copy.loadFromSheet(g));
+    g.setFormula(1, 2, L"A1+2", false);
+    g.recalculateAll();
+    copy.recalculateAll();
+    EXPECT_EQ(value(g, 1, 100), L"101");
+    EXPECT_EQ(value(copy, 1, 100), L"100");
+
+    // Manual: after a change only what is asked for computes, with what it reads.
+    g.setCellNumber(1, 1, 10);
+    ASSERT_TRUE(g.reCalcCell(1, 3));
+    EXPECT_EQ(value(g, 1, 3), L"13");
+    EXPECT_EQ(value(g, 1, 4), L"5");
+    g.setBool(kPropAutoCalc, true);
+    EXPECT_EQ(value(g, 1, 100), L"110");
+    g.setCellNumber(1, 1, 0);
+    EXPECT_EQ(value(g, 1, 100), L"100");
+    EXPECT_EQ(value(g, 2, 1), L"5049");
+}
+
+// Blocks are read in place, with the same answers as single references: typed numbers count
+// as numbers, a formula's text result stays text, errors propagate, empty cells are empty.
+TEST(GridRecalc, RangeReadsSeeWhatReferencesSee) {
+    Grid g = sheet(true);
+    g.setValue(1, 1, L"5");
+    g.setValue(2, 1, L"abc");
+    g.setFormula(4, 1, L"\"7\"", false);
+    g.setCellNumber(5, 1, 2);
+    g.setFormula(6, 1, L"SUM(A1:E1)", false);
+    g.setFormula(7, 1, L"COUNT(A1:E1)", false);
+    g.setFormula(8, 1, L"COUNTA(A1:E1)", false);
+    g.setFormula(9, 1, L"A1+E1", false);
+    EXPECT_EQ(value(g, 6, 1), L"7");
+    EXPECT_EQ(value(g, 7, 1), L"2");
+    EXPECT_EQ(value(g, 8, 1), L"4");
+    EXPECT_EQ(value(g, 9, 1), L"7");
+    g.setFormula(3, 1, L"1/0", false);
+    EXPECT_EQ(value(g, 6, 1), L"#DIV/0!");
+    g.setValue(1, 1, L"x");
+    g.setFormula(3, 1, L"10", false);
+    EXPECT_EQ(value(g, 6, 1), L"12");
 }

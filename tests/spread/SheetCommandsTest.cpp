@@ -1,6 +1,7 @@
 // The convert, eval and read jobs of the command-line tool, on real files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -54,6 +55,31 @@ TEST_F(SheetCommandsTest, EvalPrintsNamedCellsInTheOrderGiven) {
     EXPECT_EQ(out.str(), "B2\t3\nA1\t1\nA2\t\n");
 }
 
+// What-if: changes apply in order after the calculation, each reaching what depends on it;
+// a change may be a formula. Timings go to stderr only, one line per phase.
+TEST_F(SheetCommandsTest, EvalAppliesChangesInOrderAndTimesThePhases) {
+    const fs::path csv = write("s.csv", "1,2\n=A1*10,=A2+B1\n");
+    EvalOptions options;
+    options.changes = {"A1=3", "B1==A1+1", "a1=5"};
+    options.timings = true;
+    ASSERT_EQ(evalSheet(csv, {"A2", "B2", "B1"}, out, err, options), kCommandOk) << err.str();
+    EXPECT_EQ(out.str(), "A2\t50\nB2\t56\nB1\t6\n");
+    const std::string times = err.str();
+    for (const char* phase :
+         {"load", "calculate", "change A1=3", "change B1==A1+1", "change a1=5", "print"}) {
+        EXPECT_NE(times.find(std::string("ovss: ") + phase), std::string::npos) << phase;
+    }
+    EXPECT_EQ(std::count(times.begin(), times.end(), '\n'), 6);
+
+    out.str("");
+    err.str("");
+    options = {};
+    options.changes = {"B1=text"};
+    ASSERT_EQ(evalSheet(csv, {"B2"}, out, err, options), kCommandOk) << err.str();
+    EXPECT_EQ(out.str(), "B2\t#VALUE!\n");
+    EXPECT_TRUE(err.str().empty());
+}
+
 TEST_F(SheetCommandsTest, ReadPrintsHeadersAndDataRows) {
     const fs::path csv = write("s.csv", "a,\"tab\there\"\n,3\n");
     ASSERT_EQ(readSheet(csv, out, err), kCommandOk) << err.str();
@@ -77,6 +103,14 @@ TEST_F(SheetCommandsTest, BadInputFailsCleanlyAndWritesNothing) {
          kCommandBadInput},
         {"bad cell name", [&] { return evalSheet(good, {"1A"}, out, err); }, kCommandBadInput},
         {"cell outside", [&] { return evalSheet(good, {"C9"}, out, err); }, kCommandBadInput},
+        {"change without value", [&] { return evalSheet(good, {}, out, err, {.changes = {"A1"}}); },
+         kCommandBadInput},
+        {"change of a bad cell",
+         [&] { return evalSheet(good, {}, out, err, {.changes = {"1A=2"}}); }, kCommandBadInput},
+        {"change outside", [&] { return evalSheet(good, {}, out, err, {.changes = {"Z9=2"}}); },
+         kCommandBadInput},
+        {"change to a broken formula",
+         [&] { return evalSheet(good, {}, out, err, {.changes = {"A1==1+*"}}); }, kCommandBadInput},
         {"read broken", [&] { return readSheet(broken, out, err); }, kCommandBadInput},
         {"unwritable output",
          [&] { return convertSheet(good, dir / "no" / "such" / "dir.ovs", err); }, kCommandFailed},
