@@ -122,6 +122,13 @@ bool hasInvalidFileNameChars(const Tvx_String& text) {
     return false;
 }
 
+bool isPlainFileName(const Tvx_String& name) {
+    Tvx_String trimmed = name;
+    trimmed.trim();
+    return !trimmed.isEmpty() && trimmed != L"." && trimmed != L".." &&
+           !hasInvalidFileNameChars(name);
+}
+
 bool generateRandomString(Tvx_String& out, int length) {
     if (length < 1) {
         return false;

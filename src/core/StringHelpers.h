@@ -47,6 +47,9 @@ Tvx_String getAlfabet(int column);
 // True when the text holds a character that Windows forbids in file names (\ / : * ? " < > |) or
 // a control character. The same rule applies on every platform, so files stay portable.
 bool hasInvalidFileNameChars(const Tvx_String& text);
+// A name that can be used as one file or folder name and never leaves its folder: not blank,
+// not "." or "..", and without the characters above.
+bool isPlainFileName(const Tvx_String& name);
 
 // A random identifier of `length` letters and digits (cryptographic-quality seed). False, with
 // `out` unchanged, when length < 1 or no random source is available.

@@ -104,6 +104,12 @@ TEST(StringNames, FileNameCharactersAndRandomIdentifiers) {
          {L"a/b", L"a\\b", L"a:b", L"a*", L"a?", L"\"", L"<", L">", L"|", L"tab\there"}) {
         EXPECT_TRUE(hasInvalidFileNameChars(bad)) << Tvx_String(bad).toUtf8();
     }
+    // A plain name stays inside its folder.
+    EXPECT_TRUE(isPlainFileName(L"Hall A"));
+    EXPECT_TRUE(isPlainFileName(L"..hidden"));
+    for (const wchar_t* bad : {L"", L"  ", L".", L"..", L" .. ", L"../up", L"a/b"}) {
+        EXPECT_FALSE(isPlainFileName(bad)) << Tvx_String(bad).toUtf8();
+    }
     Tvx_String first;
     Tvx_String second;
     ASSERT_TRUE(generateRandomString(first, 24));

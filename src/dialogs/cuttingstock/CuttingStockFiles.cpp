@@ -96,17 +96,7 @@ int stockNumberOf(const Tvx_String& fileName, const Tvx_String& extension) {
 }  // namespace
 
 bool isValidSetName(const Tvx_String& name) {
-    Tvx_String trimmed = name;
-    trimmed.trim();
-    if (trimmed.isEmpty() || trimmed == L"." || trimmed == L"..") {
-        return false;
-    }
-    for (wchar_t ch : name) {
-        if (ch < 32 || std::wstring_view(L"\\/:*?\"<>|").find(ch) != std::wstring_view::npos) {
-            return false;
-        }
-    }
-    return true;
+    return isPlainFileName(name);
 }
 
 Tvx_String cuttingStockFolder(const Tvx_String& setName) {

@@ -7,6 +7,7 @@
 #include "core/Paths.h"
 #include "core/Registry.h"
 #include "core/StringHelpers.h"
+#include "core/TableFile.h"
 #include "core/TextFile.h"
 #include "core/Tvx_Settings.h"
 
@@ -25,57 +26,6 @@ Tvx_String flag(bool on) {
 
 Tvx_String number(double value) {
     return Tvx_String(value, 6, false);
-}
-
-// The name is the only free text: tabs and line breaks in it are escaped.
-Tvx_String escapeName(const Tvx_String& name) {
-    std::wstring out;
-    for (wchar_t ch : name.wstr()) {
-        if (ch == L'\\') {
-            out += L"\\\\";
-        } else if (ch == L'\t') {
-            out += L"\\t";
-        } else if (ch == L'\n') {
-            out += L"\\n";
-        } else if (ch == L'\r') {
-            out += L"\\r";
-        } else {
-            out += ch;
-        }
-    }
-    return Tvx_String(out);
-}
-
-bool unescapeName(const Tvx_String& text, Tvx_String& name) {
-    std::wstring out;
-    const std::wstring& s = text.wstr();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != L'\\') {
-            out += s[i];
-            continue;
-        }
-        if (++i >= s.size()) {
-            return false;
-        }
-        switch (s[i]) {
-            case L'\\':
-                out += L'\\';
-                break;
-            case L't':
-                out += L'\t';
-                break;
-            case L'n':
-                out += L'\n';
-                break;
-            case L'r':
-                out += L'\r';
-                break;
-            default:
-                return false;
-        }
-    }
-    name = Tvx_String(out);
-    return true;
 }
 
 // A whole number in [0, count); false otherwise.
@@ -108,7 +58,7 @@ bool parsePoint(const Tvx_String& line, Tvx_DstvPointInfo& point, Tvx_String& wh
         return false;
     }
     Tvx_String name;
-    if (!unescapeName(f[0], name) || name.isEmpty()) {
+    if (!unescapeField(f[0], name) || name.isEmpty()) {
         why = L"the point name is empty or holds a backslash that is not \\\\, \\t, \\n or \\r";
         return false;
     }
@@ -161,17 +111,7 @@ Tvx_String DlgDstvPoints::groupPath(const Tvx_String& groupName) {
 }
 
 bool DlgDstvPoints::isValidGroupName(const Tvx_String& groupName) {
-    Tvx_String trimmed = groupName;
-    trimmed.trim();
-    if (trimmed.isEmpty() || trimmed == L"." || trimmed == L"..") {
-        return false;
-    }
-    for (wchar_t ch : groupName) {
-        if (ch < 32 || std::wstring_view(L"\\/:*?\"<>|").find(ch) != std::wstring_view::npos) {
-            return false;
-        }
-    }
-    return true;
+    return isPlainFileName(groupName);
 }
 
 void DlgDstvPoints::getAllDstvPointsFiles(Tvx_StringArray& groups) {
@@ -238,7 +178,7 @@ bool DlgDstvPoints::writeToFile(const Tvx_String& path, const Tvx_Array<Tvx_Dstv
     Tvx_StringArray lines;
     lines.append(Tvx_String(kHeader) + L" " + Tvx_String::fromInt(kVersion));
     for (const Tvx_DstvPointInfo& p : points) {
-        const Tvx_StringArray fields{escapeName(p.name()),
+        const Tvx_StringArray fields{escapeField(p.name()),
                                      flag(p.selectGeomExtent()),
                                      Tvx_String::fromInt(p.sideSelection1()),
                                      Tvx_String::fromInt(p.sideSelection2()),
