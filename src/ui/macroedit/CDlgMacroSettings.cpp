@@ -18,7 +18,7 @@ namespace {
 
 const Tvx_StringArray kFilterColumns{L"Filter", L"Minimum", L"Maximum"};
 const wchar_t* const kSizeKey = L"DLG_MACRO_SETTINGS";
-constexpr int kDefaultWidth = 640;
+constexpr int kDefaultWidth = 760;  // all six tab titles in view
 constexpr int kDefaultHeight = 520;
 
 }  // namespace
