@@ -58,6 +58,13 @@ CellType defineComboType(long style, std::wstring_view tabbedItems) {
     return t;
 }
 
+bool isComboGroupHeader(std::wstring_view item) {
+    constexpr std::wstring_view kFrame = L"------ ";
+    constexpr std::wstring_view kFrameEnd = L" ------";
+    return item.size() >= kFrame.size() + kFrameEnd.size() && item.starts_with(kFrame) &&
+           item.ends_with(kFrameEnd);
+}
+
 CellType defineCheckType(long style, std::wstring_view text,
                          const std::array<std::int64_t, 6>& pictures,
                          const std::array<int, 6>& pictureTypes) {

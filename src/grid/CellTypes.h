@@ -17,6 +17,10 @@ CellType defineStaticType(long style);
 CellType defineNumberType(long style, int decimals, double minimum, double maximum, long flag);
 // Items arrive joined by tab characters.
 CellType defineComboType(long style, std::wstring_view tabbedItems);
+// Combo style bit: items framed as "------ name ------" head the group of items below them; they
+// are shown but can never be chosen.
+inline constexpr long kComboGroupHeadersBit = 0x1000;
+bool isComboGroupHeader(std::wstring_view item);
 CellType defineCheckType(long style, std::wstring_view text,
                          const std::array<std::int64_t, 6>& pictures,
                          const std::array<int, 6>& pictureTypes);

@@ -2,6 +2,8 @@
 // texts in a column.
 #include "spread/Tvx_Spread.h"
 
+#include "grid/CellTypes.h"
+
 using ovgrid::HEADER;
 
 namespace {
@@ -61,7 +63,7 @@ bool Tvx_Spread::setStaticCell(int col, int row, long style) {
 }
 
 bool Tvx_Spread::setComboType(int col1, int row1, int col2, int row2, const Tvx_StringArray& items,
-                              bool editable) {
+                              bool editable, bool groupHeaders) {
     if (!created || !inCell(col1, row1) || !inCell(col2, row2)) {
         return false;
     }
@@ -73,7 +75,9 @@ bool Tvx_Spread::setComboType(int col1, int row1, int col2, int row2, const Tvx_
         joined += items[i].wstr();
     }
     ovgrid::CellType type;
-    SSSetTypeComboBox(type, editable ? kComboEditable : kComboStyle, joined);
+    const long style = (editable ? kComboEditable : kComboStyle) |
+                       (groupHeaders ? ovgrid::kComboGroupHeadersBit : 0);
+    SSSetTypeComboBox(type, style, joined);
     return SSSetCellTypeRange(col1, row1, col2, row2, type);
 }
 

@@ -82,8 +82,9 @@ class Tvx_Spread : public TSpread {
     bool setEditType(int col1, int row1, int col2, int row2);
     bool setStaticColumn(int col, long style = kStaticStyle);
     bool setStaticCell(int col, int row, long style = kStaticStyle);
+    // With `groupHeaders`, items framed "------ name ------" are group headers (not choosable).
     bool setComboType(int col1, int row1, int col2, int row2, const Tvx_StringArray& items,
-                      bool editable);
+                      bool editable, bool groupHeaders = false);
     bool setCheckBoxType(int col, bool withBorder, bool spanHeader);
     bool setButtonType(int col, const Tvx_String& caption, bool spanHeader);
     bool setButtonCell(int col, int row, const Tvx_String& caption);

@@ -3,6 +3,7 @@
 #include "macrodlg/edit/MacroEditContent.h"
 
 #include "core/macro/OvCutOffsetType.h"
+#include "host/HostServices.h"
 #include "macrodlg/edit/EditConstrData.h"
 
 namespace {
@@ -139,9 +140,18 @@ bool writeEditContent(const EditConstrData& data, const MacroEditContent& conten
         Tvx_DialogVariable edited;
     };
     Tvx_Array<Constraint> constraints;
+    const int constraintWidth = constraintColumns().length();
     for (int r = 0; r < content.constraints.length(); ++r) {
         const Tvx_StringArray& row = content.constraints[r];
         check.at(cell(row, 0));
+        // A row of another width would shift every flag into the wrong field.
+        if (row.length() != constraintWidth) {
+            acutPrintf(L"*Error* Array size mismatch.\n");
+            check.fail(L"Constraints", r,
+                       L"it has " + Tvx_String::fromInt(row.length()) + L" fields instead of " +
+                           Tvx_String::fromInt(constraintWidth));
+            continue;
+        }
         Tvx_DialogVariable* variable =
             module != nullptr ? module->findVariable(cell(row, 0)) : nullptr;
         if (variable == nullptr) {

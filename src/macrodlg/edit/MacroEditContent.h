@@ -34,8 +34,9 @@ Tvx_StringArray valueColumns();
 bool readEditContent(const EditConstrData& data, MacroEditContent& content);
 // Checks everything first: a value that is not a number, a flag that is not 0 or 1, a cut kind
 // outside 1..6 or a row whose object the module does not have gives false with `error` naming
-// the table, row and text, and nothing is written. Rows are matched by name; new names in the
-// variables table add general variables.
-// With `checkOnly` nothing is written either way.
+// the table, row and text, and nothing is written. A constraints row of another width than its
+// columns also prints "*Error* Array size mismatch." on the host's command line. Rows are matched
+// by name; new names in the variables table add general variables. With `checkOnly` nothing is
+// written either way.
 bool writeEditContent(const EditConstrData& data, const MacroEditContent& content,
                       Tvx_String& error, bool checkOnly = false);

@@ -8,6 +8,7 @@
 #include "macrodlg/edit/StandardsSheets.h"
 #include "standards/macroaccess/MappableObjects.h"
 #include "standards/mapping/MappingFileCheck.h"
+#include "standards/mapping/OvMapKind.h"
 #include "standards/variables/OvVarCells.h"
 
 namespace {
@@ -133,6 +134,41 @@ bool MappingTabModel::showDetail(int row, Tvx_String* error) {
     return true;
 }
 
+void MappingTabModel::offerObjects(MappingDetailRow& row) const {
+    row.choices.append(Tvx_String());
+    row.objects.append(OvObjectMap());
+    Tvx_Array<int> valid;
+    macroObjects_.getValidVars(false, row.valueType, valid);
+    Tvx_Array<int> order;
+    for (int visibility = 0; visibility < kVisibilityCount; ++visibility) {
+        order.append(visibility);
+    }
+    macroObjects_.sortValidVars(valid, order);
+    // Each -1 opens the next visibility group; a group without objects gets no header.
+    int group = -1;
+    bool headed = false;
+    for (const int index : valid) {
+        if (index < 0) {
+            ++group;
+            headed = false;
+            continue;
+        }
+        const OvObjectMap& object = macroObjects_.mappedObjects()[index];
+        const Tvx_String text = macroObjectText(object);
+        if (row.choices.contains(text, true)) {
+            continue;
+        }
+        if (!headed) {
+            row.headers.append(row.choices.length());
+            row.choices.append(visibilityHeader(std::clamp(group, 0, kVisibilityCount - 1)));
+            row.objects.append(OvObjectMap());
+            headed = true;
+        }
+        row.choices.append(text);
+        row.objects.append(object);
+    }
+}
+
 void MappingTabModel::buildDetail(const OvVarCells& cells, const OvSSMapping& stored) {
     for (const bool input : {true, false}) {
         detail_.append(sectionRow(input ? L"Input" : L"Output", input));
@@ -145,18 +181,7 @@ void MappingTabModel::buildDetail(const OvVarCells& cells, const OvSSMapping& st
             row.valueType = cell.valueType;
             row.typeText = valueTypeText(cell.valueType);
             row.stdName = cell.name;
-            row.choices.append(Tvx_String());
-            row.objects.append(OvObjectMap());
-            Tvx_Array<int> valid;
-            macroObjects_.getValidVars(false, cell.valueType, valid);
-            for (const int index : valid) {
-                const OvObjectMap& object = macroObjects_.mappedObjects()[index];
-                const Tvx_String text = macroObjectText(object);
-                if (!row.choices.contains(text, true)) {
-                    row.choices.append(text);
-                    row.objects.append(object);
-                }
-            }
+            offerObjects(row);
             // Preset from the stored binding; one the macro no longer offers stays a choice, so
             // that opening and confirming the tab never drops it.
             for (const OvObjectMap& bound : stored.mappedObjects()) {
@@ -171,9 +196,13 @@ void MappingTabModel::buildDetail(const OvVarCells& cells, const OvSSMapping& st
                     }
                 }
                 if (row.chosen == 0) {
-                    row.choices.append(macroObjectText(bound));
-                    row.objects.append(bound);
-                    row.chosen = row.objects.length() - 1;
+                    // Above the groups: its visibility in the macro is unknown.
+                    row.choices.insertAt(1, macroObjectText(bound));
+                    row.objects.insertAt(1, bound);
+                    for (int& header : row.headers) {
+                        ++header;
+                    }
+                    row.chosen = 1;
                 }
                 break;
             }
@@ -183,7 +212,8 @@ void MappingTabModel::buildDetail(const OvVarCells& cells, const OvSSMapping& st
 }
 
 bool MappingTabModel::choose(int row, int choice) {
-    if (!detail_.isValid(row) || detail_[row].section || !detail_[row].objects.isValid(choice)) {
+    if (!detail_.isValid(row) || detail_[row].section || !detail_[row].objects.isValid(choice) ||
+        detail_[row].isHeader(choice)) {
         return false;
     }
     detail_[row].chosen = choice;
@@ -201,7 +231,7 @@ OvSSMapping MappingTabModel::chosenMapping() const {
     OvSSMapping mapping;
     mapping.setMode(OvSSMapping::ModeObjectList);
     for (const MappingDetailRow& row : detail_) {
-        if (!row.section && row.chosen > 0) {
+        if (!row.section && row.chosen > 0 && !row.isHeader(row.chosen)) {
             OvObjectMap object = row.objects[row.chosen];
             object.ssVar = row.stdName;
             mapping.mappedObjectsWrite().append(object);
@@ -259,6 +289,7 @@ bool MappingTabModel::storeDetail(Tvx_String* error) {
     data_.targets.setAt(row, id);
     detailKey_ = id;
     modified_ = true;
+    chosen.dump();
     return true;
 }
 

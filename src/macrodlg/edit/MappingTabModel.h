@@ -29,10 +29,15 @@ struct MappingDetailRow {
     Tvx_String typeText;  // "Getal", "Decim" or "Tekst"
     Tvx_String stdName;   // the sheet's variable (for a section row: "Input" / "Output")
     OvValueType valueType = OvValueString;
-    // The macro objects offered; entry 0 is "" (not mapped). `objects` is parallel.
+    // The macro objects offered, grouped by visibility under the groups' headers; entry 0 is ""
+    // (not mapped). `objects` is parallel; `headers` holds the indices of the group headers,
+    // which are never chosen.
     Tvx_StringArray choices;
     Tvx_Array<OvObjectMap> objects;
+    Tvx_Array<int> headers;
     int chosen = 0;
+
+    bool isHeader(int choice) const { return headers.contains(choice); }
 };
 
 class MappingTabModel {
@@ -56,12 +61,13 @@ class MappingTabModel {
     bool showDetail(int row, Tvx_String* error = nullptr);
     int detailRow() const { return detailRow_; }
     const Tvx_Array<MappingDetailRow>& detail() const { return detail_; }
-    // Chooses entry `choice` of detail row `row`'s objects; false out of range.
+    // Chooses entry `choice` of detail row `row`'s objects; false out of range or for a header.
     bool choose(int row, int choice);
     bool chooseText(int row, const Tvx_String& text);
 
     // Stores the detail shown: when the choices differ from the mapping stored under the row's
-    // key, writes them under a new key and makes that the row's target. False, with nothing
+    // key, writes them under a new key, makes that the row's target and lists the new mapping
+    // on the host's command line (so the author sees what went to the file). False, with nothing
     // changed and `error` saying why, when no key can be made or the file cannot be written.
     bool storeDetail(Tvx_String* error = nullptr);
 
@@ -78,6 +84,7 @@ class MappingTabModel {
     OvSSMapping chosenMapping() const;
 
   private:
+    void offerObjects(MappingDetailRow& row) const;
     void buildDetail(const OvVarCells& cells, const OvSSMapping& stored);
 
     TabMappingData& data_;

@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStandardItemModel>
+#include <QStyle>
 
+#include "grid/CellTypes.h"
 #include "grid/Grid.h"
 #include "ui/grid/CellPainters.h"
 #include "ui/grid/GridLook.h"
@@ -182,8 +185,27 @@ QWidget* OvCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
     if (type.type == ovgrid::kTypeCombo) {
         auto* combo = new QComboBox(parent);
         combo->setFont(font);
+        const bool groupHeaders = (type.style & ovgrid::kComboGroupHeadersBit) != 0;
+        auto* items = qobject_cast<QStandardItemModel*>(combo->model());
         for (const std::wstring& item : type.items) {
             combo->addItem(QString::fromStdWString(item));
+            if (groupHeaders && items != nullptr && ovgrid::isComboGroupHeader(item)) {
+                // Shown as a caption: neither the mouse nor the arrow keys can choose it.
+                QStandardItem* header = items->item(combo->count() - 1);
+                header->setFlags(header->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+                QFont bold = font;
+                bold.setBold(true);
+                header->setFont(bold);
+            }
+        }
+        if (groupHeaders) {
+            // Grouped lists are long: a scrolling drop-down as wide as its longest item, not a
+            // list over the whole window with the headers cut short.
+            combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+            combo->setMaxVisibleItems(12);
+            combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
+                                           combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                           8);
         }
         combo->setEditable((type.style & kEditableComboBit) != 0);
         whiteBase(*combo);

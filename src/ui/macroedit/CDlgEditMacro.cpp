@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/DlgSizeStore.h"
 #include "core/Texts.h"
 #include "macrodlg/edit/MacroSettingsData.h"
 #include "ui/DlgSize.h"
@@ -166,8 +167,9 @@ bool CDlgEditMacro::OnInitDialog() {
         return false;
     }
     buildControls();
-    resize(760, 480);
-    ChangeDlgSize(this, kSizeKey);
+    // Kept within what a screen shows: a damaged stored size never hides the editor.
+    const DlgSize size = getSafeDlgSize(kSizeKey, 760, 480);
+    resize(size.width, size.height);
     refill();
     return true;
 }

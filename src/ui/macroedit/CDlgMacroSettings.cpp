@@ -4,7 +4,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/DlgSizeStore.h"
 #include "core/Texts.h"
+#include "ui/DlgSize.h"
 #include "ui/QtText.h"
 #include "ui/macroedit/CTabMacroMapping.h"
 #include "ui/macroedit/TextTablePage.h"
@@ -15,6 +17,9 @@ using ovui::toQt;
 namespace {
 
 const Tvx_StringArray kFilterColumns{L"Filter", L"Minimum", L"Maximum"};
+const wchar_t* const kSizeKey = L"DLG_MACRO_SETTINGS";
+constexpr int kDefaultWidth = 760;  // all six tab titles in view
+constexpr int kDefaultHeight = 520;
 
 }  // namespace
 
@@ -58,7 +63,9 @@ bool CDlgMacroSettings::OnInitDialog() {
     mapping_ = new CTabMacroMapping(this, data_.mapping, tabs_);
     tabs_->addTab(mapping_, toQt(dialString(9604)));
     layout->addLayout(createOkCancelRow());
-    resize(640, 520);
+    // A damaged stored size is kept within what a screen shows, so the dialog never vanishes.
+    const DlgSize size = getSafeDlgSize(kSizeKey, kDefaultWidth, kDefaultHeight);
+    resize(size.width, size.height);
     mapping_->initialise();
     return true;
 }
@@ -74,4 +81,9 @@ void CDlgMacroSettings::OnOK() {
     data_.other.variables = pages_[kVariables]->table();
     data_.other.groups = pages_[kGroups]->table();
     OvDialog::OnOK();
+}
+
+void CDlgMacroSettings::OnDestroy() {
+    WriteDlgSize(this, kSizeKey);
+    OvDialog::OnDestroy();
 }

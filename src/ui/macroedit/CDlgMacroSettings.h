@@ -30,6 +30,8 @@ class CDlgMacroSettings : public OvDialog {
   protected:
     bool OnInitDialog() override;
     void OnOK() override;
+    // Remembers the size under "DLG_MACRO_SETTINGS", after OK and Cancel alike.
+    void OnDestroy() override;
 
   private:
     MacroSettingsData data_;

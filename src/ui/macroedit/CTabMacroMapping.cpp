@@ -177,7 +177,7 @@ void CTabMacroMapping::showDetail() {
                                 ovgrid::DEFAULT_COLOR);
         detail_.SSSetData(kTypeCol, gridRow, row.typeText.c_str());
         detail_.SSSetData(kNameCol, gridRow, row.stdName.c_str());
-        detail_.setComboType(kObjectCol, gridRow, kObjectCol, gridRow, row.choices, false);
+        detail_.setComboType(kObjectCol, gridRow, kObjectCol, gridRow, row.choices, false, true);
         detail_.SSSetData(kObjectCol, gridRow, row.choices[row.chosen].c_str());
         detail_.lockCell(kTypeCol, gridRow, true);
         detail_.lockCell(kNameCol, gridRow, true);
@@ -201,7 +201,12 @@ void CTabMacroMapping::collectDetail() {
         if (!rows[r].section) {
             Tvx_String text;
             detail_.getCellText(kObjectCol, r + 1, text, Tvx_Spread::kReadData);
-            model_->chooseText(r, text);
+            if (!model_->chooseText(r, text)) {
+                // A group header (or a text not offered) is no choice: the cell shows what is.
+                filling_ = true;
+                detail_.SSSetData(kObjectCol, r + 1, rows[r].choices[rows[r].chosen].c_str());
+                filling_ = false;
+            }
         }
     }
 }

@@ -57,6 +57,8 @@ class CTabMacroMapping : public QWidget {
     MappingTabModel* model() const { return model_.get(); }
     Tvx_Spread& listGrid() { return list_; }
     Tvx_Spread& detailGrid() { return detail_; }
+    // The detail grid's view (null before the tab is shown), for opening a cell's editor.
+    ovui::grid::OvSpreadView* detailView() const { return host_.view(kDetail); }
 
   private:
     void fillList();

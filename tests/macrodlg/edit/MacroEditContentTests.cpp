@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "MacroEditLibrary.h"
+#include "host/HostServices.h"
 #include "macrodlg/edit/EditConstrData.h"
 #include "macrodlg/edit/MacroEditContent.h"
 
@@ -33,6 +34,31 @@ TEST_F(MacroEditContentTest, ReadsTheModuleAndTheMacroWideTables) {
     Tvx_StringArray modules;
     ASSERT_TRUE(MacroGetModules(data, modules));
     EXPECT_EQ(modules, (Tvx_StringArray{L"FinPlate", L"Bolts"}));
+}
+
+TEST_F(MacroEditContentTest, AConstraintRowOfAnotherWidthIsRefusedAndReported) {
+    const EditConstrData data = recordOf(L"FinPlate", L"FinPlate");
+    MacroEditContent content;
+    ASSERT_TRUE(readEditContent(data, content));
+    content.dimensionValues[0].setAt(1, L"14");
+    // Thickness without its flex fields: visible 0, settable 1, and nothing after.
+    content.constraints[0] = Tvx_StringArray{L"Thickness", L"0", L"1"};
+    HostRecorder commandLine;
+    Tvx_String error;
+    EXPECT_FALSE(writeEditContent(data, content, error));
+    EXPECT_EQ(commandLine.output(), L"*Error* Array size mismatch.\n");
+    EXPECT_NE(error.find(L"Constraints, row 1 (Thickness)"), -1) << error.toUtf8();
+    EXPECT_EQ(value(L"FinPlate", L"FinPlate", L"Thickness"), 12.0);
+    EXPECT_TRUE(macroNamed(L"FinPlate")
+                    ->macro()
+                    ->findModule(L"FinPlate")
+                    ->findVariable(L"Thickness")
+                    ->visible);
+
+    content.constraints[0].append(Tvx_StringArray{L"", L"0", L"extra"});
+    commandLine.clear();
+    EXPECT_FALSE(writeEditContent(data, content, error));
+    EXPECT_EQ(commandLine.output(), L"*Error* Array size mismatch.\n");
 }
 
 TEST_F(MacroEditContentTest, AnyBadCellLeavesTheWholeMacroAsItWas) {

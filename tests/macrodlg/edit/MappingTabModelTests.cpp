@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "MacroEditLibrary.h"
+#include "host/HostServices.h"
 #include "macrodlg/edit/MacroSettingsData.h"
 #include "macrodlg/edit/MappingIdentifier.h"
 #include "macrodlg/edit/MappingTabModel.h"
@@ -252,6 +253,74 @@ TEST_F(MappingTab, AMappingFileThatCannotBeReadKeepsTheRowsKey) {
     EXPECT_FALSE(model.storeDetail(&error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(settings.mapping.targets, Tvx_StringArray{L"FinPlate"});
+}
+
+TEST_F(MappingTab, ObjectsAreOfferedInVisibilityGroupsUnderHeadersThatCannotBeChosen) {
+    // Visibility of a dialog variable: hidden adds 2, not settable adds 1.
+    Tvx_Module* plate = macroNamed(L"FinPlate")->macroWrite()->findModule(L"FinPlate");
+    ASSERT_NE(plate, nullptr);
+    plate->findVariable(L"Height")->settable = false;    // 1
+    plate->findVariable(L"Thickness")->visible = false;  // 2
+    plate->findVariable(L"Width")->visible = false;      // 3
+    plate->findVariable(L"Width")->settable = false;
+    settings.mapping.spreadsheets = {L"FinPlate"};
+    settings.mapping.targets = {L"FinPlate"};
+    MappingTabModel model(settings.mapping);
+    ASSERT_TRUE(model.showDetail(0));
+
+    const MappingDetailRow& number = model.detail()[detailRowOf(model, L"Thickness")];
+    const auto at = [&](const wchar_t* text) { return number.choices.find(text, true); };
+    const int visible = at(L"------ Zichtbaar en instelbaar ------");
+    const int fixed = at(L"------ Zichtbaar niet instelbaar ------");
+    const int hidden = at(L"------ Onzichtbaar en instelbaar ------");
+    const int hiddenFixed = at(L"------ Onzichtbaar niet instelbaar ------");
+    EXPECT_EQ(number.choices[0], L"");
+    EXPECT_EQ(visible, 1);
+    EXPECT_LT(visible, at(L"Bolts.Pitch.Distance"));
+    EXPECT_LT(at(L"Bolts.Pitch.Distance"), fixed);
+    EXPECT_EQ(at(L"Plate.Height.Distance"), fixed + 1);
+    EXPECT_EQ(hidden, fixed + 2);
+    EXPECT_EQ(at(L"Plate.Thickness.Distance"), hidden + 1);
+    EXPECT_EQ(hiddenFixed, hidden + 2);
+    EXPECT_EQ(at(L"Plate.Width.Distance"), hiddenFixed + 1);
+    EXPECT_EQ(number.headers, (Tvx_Array<int>{visible, fixed, hidden, hiddenFixed}));
+    // The stored binding is still chosen, now inside its group.
+    EXPECT_EQ(chosen(model, L"Thickness"), L"Plate.Thickness.Distance");
+
+    // A header is a caption: choosing it changes nothing.
+    const int row = detailRowOf(model, L"Thickness");
+    EXPECT_FALSE(model.choose(row, fixed));
+    EXPECT_FALSE(model.chooseText(row, L"------ Onzichtbaar en instelbaar ------"));
+    EXPECT_EQ(chosen(model, L"Thickness"), L"Plate.Thickness.Distance");
+
+    // Base profile names keep the initial visibility 3; the groups between have no text
+    // object and get no header.
+    const MappingDetailRow& text = model.detail()[detailRowOf(model, L"BeamSection")];
+    const int textHidden = text.choices.find(L"------ Onzichtbaar niet instelbaar ------", true);
+    EXPECT_EQ(text.headers, (Tvx_Array<int>{1, textHidden}));
+    EXPECT_EQ(text.choices[1], L"------ Zichtbaar en instelbaar ------");
+    EXPECT_GT(text.choices.find(L".Prof0.PrPlName", true), textHidden);
+}
+
+TEST_F(MappingTab, ANewMappingIsListedOnTheCommandLineWhenItIsStored) {
+    settings.mapping.spreadsheets = {L"FinPlate", L"FinPlate"};
+    settings.mapping.targets = {L"FinPlate", L""};
+    MappingTabModel model(settings.mapping);
+    HostRecorder commandLine;
+    // Unchanged: nothing is written, nothing listed.
+    ASSERT_TRUE(model.showDetail(0));
+    ASSERT_TRUE(model.storeDetail());
+    EXPECT_EQ(commandLine.output(), L"");
+
+    ASSERT_TRUE(model.showDetail(1));
+    choose(model, L"Thickness", L"Plate.Width.Distance");
+    choose(model, L"Pitch", L"Bolts.Pitch.Distance");
+    ASSERT_TRUE(model.storeDetail());
+    EXPECT_EQ(commandLine.output(),
+              L"---Mapping---\n"
+              L"SSVar: Thickness Module: Plate ObjName: Width \n"
+              L"SSVar: Pitch Module: Bolts ObjName: Pitch \n"
+              L"---Mapping end---\n\n");
 }
 
 TEST_F(MappingTab, ButtonsMoveInsertAndRemoveRows) {

@@ -123,7 +123,7 @@ TEST_F(MacroEditor, TheMappingTabStoresAMappingThatTheCalculationUses) {
         }
         settings.resize(720, 600);
         QCoreApplication::processEvents();
-        const fs::path shot = uitest::screenshotFolder() / "CDlgMacroSettings-mapping.png";
+        const fs::path shot = uitest::screenshotFolder() / "CDlgMacroSettings-mapping-chosen.png";
         fs::create_directories(shot.parent_path());
         EXPECT_TRUE(settings.grab().save(QString::fromStdString(shot.string())));
         settings.pressButton(IDOK);
