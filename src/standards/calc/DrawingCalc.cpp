@@ -4,6 +4,7 @@
 // settings and message services are process-wide.
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "core/Paths.h"
 #include "core/macro/MacroData.h"
@@ -16,6 +17,7 @@
 #include "standards/calc/CalcProgress.h"
 #include "standards/calc/MacroCalcSteps.h"
 #include "standards/calc/StartDlgStandardsSS.h"
+#include "standards/mapping/MappingFileCheck.h"
 
 namespace ovcalc {
 
@@ -80,6 +82,33 @@ class DrawingJob {
         return found;
     }
 
+    // moduleNameOf, with the verdict on a mapping key kept per standard and key: every macro
+    // mapped the same way would otherwise read and check the same mapping file again.
+    bool resolveTarget(const Tvx_Macro& macro, const Tvx_String& standardName,
+                       const Tvx_String& target, Tvx_String& moduleName, Tvx_String& reason) {
+        if (!target.startsWith(kModuleGroupPrefix, true)) {
+            auto key = std::make_pair(standardName.toUtf8(), target.toUtf8());
+            auto known = keyChecks_.find(key);
+            if (known == keyChecks_.end()) {
+                KeyCheck check;
+                Tvx_StringArray keys;
+                Tvx_String keysReason;
+                check.isKey =
+                    readMappingKeys(standardName, keys, keysReason) && keys.find(target, true) >= 0;
+                if (check.isKey) {
+                    check.usable = checkMappingFile(standardName, target, check.reason);
+                }
+                known = keyChecks_.emplace(std::move(key), check).first;
+            }
+            if (known->second.isKey) {
+                moduleName = target;
+                reason = known->second.reason;
+                return known->second.usable;
+            }
+        }
+        return moduleNameOf(target.toUtf8(), macro, standardName, moduleName, reason);
+    }
+
     bool calculateOne(Tvx_DbMacro* dbMacro, const Tvx_String& standardName,
                       const Tvx_String& target) {
         const std::string standard = standardName.toUtf8();
@@ -94,7 +123,7 @@ class DrawingJob {
         }
         Tvx_String moduleName;
         Tvx_String reason;
-        if (!moduleNameOf(target.toUtf8(), *dbMacro->macro(), standardName, moduleName, reason)) {
+        if (!resolveTarget(*dbMacro->macro(), standardName, target, moduleName, reason)) {
             fail(standard, reason.toUtf8());
             return false;
         }
@@ -130,6 +159,12 @@ class DrawingJob {
     AcTransaction& transaction_;
     std::string label_;
     std::map<std::string, Tvx_String> sheets_;  // standard name -> sheet file, empty: none
+    struct KeyCheck {
+        bool isKey = false;
+        bool usable = false;
+        Tvx_String reason;
+    };
+    std::map<std::pair<std::string, std::string>, KeyCheck> keyChecks_;
 };
 
 }  // namespace
