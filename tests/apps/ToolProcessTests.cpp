@@ -9,6 +9,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+
+#include <nlohmann/json.hpp>
 
 namespace fs = std::filesystem;
 
@@ -38,6 +41,26 @@ std::string quoted(const std::string& text) {
         out += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
     }
     return out + "'";
+}
+
+// The sample drawing with each macro's settings mapping its standard to it, as the macro
+// editor's mapping tab stores it (macro name -> standard, mapped through the key of that name).
+std::string withMappedStandards(const std::string& drawing) {
+    nlohmann::json root = nlohmann::json::parse(drawing);
+    const std::pair<const char*, const char*> standards[] = {
+        {"EndPlateBeamToColumn", "EndPlateBeamColumn"},
+        {"BasePlate", "BasePlate"},
+        {"FinPlate", "FinPlate"},
+    };
+    for (nlohmann::json& item : root["macros"]) {
+        for (const auto& [macro, standard] : standards) {
+            if (item["macro"]["name"] == macro) {
+                item["macro"]["settings"]["mapping"] = {
+                    {{"spreadsheet", standard}, {"target", macro}}};
+            }
+        }
+    }
+    return root.dump(2);
 }
 
 class ToolProcess : public ::testing::Test {
@@ -168,6 +191,7 @@ TEST_F(ToolProcess, BadModulesAndMappingFilesAreRefusedWithTheirCause) {
 
 // `calc --all`: every macro of the sample drawing with the standard its settings map to it.
 TEST_F(ToolProcess, AllMacrosOfADrawingAreCalculatedAndSummed) {
+    writeAll(drawing(), withMappedStandards(readAll(drawing())));
     ToolRun run = ovss("calc --drawing drawing.json --all --write");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");  // not a terminal: no progress bar
@@ -200,7 +224,7 @@ TEST_F(ToolProcess, AllMacrosOfADrawingAreCalculatedAndSummed) {
 
 TEST_F(ToolProcess, AFailedMacroKeepsTheWholeDrawingUnwritten) {
     // The fin plate's beam section mistyped, and the base plate mapped to a missing standard.
-    std::string text = readAll(drawing());
+    std::string text = withMappedStandards(readAll(drawing()));
     const std::size_t section = text.find("\"IPE400\"");
     ASSERT_NE(section, std::string::npos);
     text.replace(section, 8, "\"IPE 400\"");
@@ -227,6 +251,7 @@ TEST_F(ToolProcess, AFailedMacroKeepsTheWholeDrawingUnwritten) {
 }
 
 TEST_F(ToolProcess, AllRefusesMixedOptionsBadValuesAndUnreadableDrawings) {
+    writeAll(drawing(), withMappedStandards(readAll(drawing())));
     const std::string before = readAll(drawing());
     const struct {
         const char* arguments;
