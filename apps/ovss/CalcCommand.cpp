@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "Command.h"
 #include "standards/calc/CalcCommands.h"
 
@@ -17,6 +19,7 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
         "List mode: ovss calc SHEET [--set NAME=VALUE]... [--gen NAME=VALUE]...\n"
         "Macro mode: ovss calc --drawing FILE --macro NAME --standard SHEET [--module NAME_OR_KEY] "
         "[--write]\n"
+        "Whole drawing: ovss calc --drawing FILE --all [--jobs N] [--write]\n"
         "(without --module, the mapping the macro's settings store for the standard)\n"
         "Problems of the calculation go to stderr and give exit code 1; bad input gives 2.");
     auto list = std::make_shared<ovcalc::ListCalcOptions>();
@@ -33,18 +36,48 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
     auto* module =
         cmd->add_option("--module", macro->module,
                         "Module group (or module) name, \"Module.\" + group, or a mapping key");
+    auto all = std::make_shared<bool>(false);
+    auto jobs = std::make_shared<int>(1);
+    cmd->add_flag("--all", *all,
+                  "Every macro of the drawing, with each standard its settings map to it");
+    cmd->add_option("--jobs", *jobs,
+                    "Threads for --all; the engine keeps process-wide state, so macros are "
+                    "calculated one at a time whatever N is")
+        ->check(CLI::Range(1, 1024));
     cmd->add_flag("--write", macro->write,
                   "Save the changed drawing (not when the calculation had problems)");
     cmd->add_flag("--write-anyway", macro->writeAnyway,
                   "Save the changed drawing even when the calculation had problems");
-    drawing->needs(macroName)->needs(standard);
     macroName->needs(drawing);
     standard->needs(drawing);
     module->needs(drawing);
-    cmd->callback([&exitCode, list, macro] {
+    cmd->callback([&exitCode, list, macro, all] {
         if (!macro->drawing.empty()) {
             if (!list->sheet.empty() || !list->setValues.empty()) {
                 std::cerr << "error: SHEET and --set belong to list mode, not to --drawing\n";
+                exitCode = kExitBadInput;
+                return;
+            }
+            if (*all) {
+                if (!macro->macro.empty() || !macro->standard.empty() || !macro->module.empty()) {
+                    std::cerr << "error: --all calculates every macro with its mapped standards; "
+                                 "leave out --macro, --standard and --module\n";
+                    exitCode = kExitBadInput;
+                    return;
+                }
+                ovcalc::DrawingCalcOptions options;
+                options.drawing = macro->drawing;
+                options.libDir = list->libDir;
+                options.genValues = list->genValues;
+                options.warnings = list->warnings;
+                options.write = macro->write;
+                options.writeAnyway = macro->writeAnyway;
+                options.progress = ::isatty(STDERR_FILENO) != 0;
+                exitCode = ovcalc::runDrawingCalc(options, std::cout, std::cerr);
+                return;
+            }
+            if (macro->macro.empty() || macro->standard.empty()) {
+                std::cerr << "error: --drawing needs --macro and --standard, or --all\n";
                 exitCode = kExitBadInput;
                 return;
             }
@@ -52,6 +85,11 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
             macro->genValues = list->genValues;
             macro->warnings = list->warnings;
             exitCode = ovcalc::runMacroCalc(*macro, std::cout, std::cerr);
+            return;
+        }
+        if (*all) {
+            std::cerr << "error: --all needs --drawing\n";
+            exitCode = kExitBadInput;
             return;
         }
         if (list->sheet.empty()) {

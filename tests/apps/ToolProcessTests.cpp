@@ -9,6 +9,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+
+#include <nlohmann/json.hpp>
 
 namespace fs = std::filesystem;
 
@@ -38,6 +41,26 @@ std::string quoted(const std::string& text) {
         out += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
     }
     return out + "'";
+}
+
+// The sample drawing with each macro's settings mapping its standard to it, as the macro
+// editor's mapping tab stores it (macro name -> standard, mapped through the key of that name).
+std::string withMappedStandards(const std::string& drawing) {
+    nlohmann::json root = nlohmann::json::parse(drawing);
+    const std::pair<const char*, const char*> standards[] = {
+        {"EndPlateBeamToColumn", "EndPlateBeamColumn"},
+        {"BasePlate", "BasePlate"},
+        {"FinPlate", "FinPlate"},
+    };
+    for (nlohmann::json& item : root["macros"]) {
+        for (const auto& [macro, standard] : standards) {
+            if (item["macro"]["name"] == macro) {
+                item["macro"]["settings"]["mapping"] = {
+                    {{"spreadsheet", standard}, {"target", macro}}};
+            }
+        }
+    }
+    return root.dump(2);
 }
 
 class ToolProcess : public ::testing::Test {
@@ -163,6 +186,96 @@ TEST_F(ToolProcess, BadModulesAndMappingFilesAreRefusedWithTheirCause) {
     run = finPlateCalc();
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(contains(run.err, "no mapping file")) << run.err;
+    EXPECT_EQ(readAll(drawing()), before);
+}
+
+// `calc --all`: every macro of the sample drawing with the standard its settings map to it.
+TEST_F(ToolProcess, AllMacrosOfADrawingAreCalculatedAndSummed) {
+    writeAll(drawing(), withMappedStandards(readAll(drawing())));
+    ToolRun run = ovss("calc --drawing drawing.json --all --write");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");  // not a terminal: no progress bar
+    EXPECT_TRUE(contains(run.out, "changed: macro 3 FinPlate\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "3 macros, 3 calculations: ")) << run.out;
+    EXPECT_TRUE(contains(run.out, " 0 failed, 0 without a mapped standard\n")) << run.out;
+
+    // A computed drawing computes to itself; two jobs give the same as one.
+    const std::string computed = readAll(drawing());
+    run = ovss("calc --drawing drawing.json --all --jobs 2 --write");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "3 macros, 3 calculations: 0 changed, 3 unchanged, 0 failed, 0 without a mapped "
+              "standard\n");
+    EXPECT_EQ(readAll(drawing()), computed);
+
+    // A macro without a mapping is counted, not failed.
+    std::string text = computed;
+    const std::size_t mapping = text.find("\"mapping\": [");
+    ASSERT_NE(mapping, std::string::npos);
+    text.replace(mapping, text.find(']', mapping) + 1 - mapping, "\"mapping\": []");
+    writeAll(drawing(), text);
+    run = ovss("calc --drawing drawing.json --all");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(contains(run.out,
+                         "3 macros, 2 calculations: 0 changed, 2 unchanged, 0 failed, 1 "
+                         "without a mapped standard\n"))
+        << run.out;
+}
+
+TEST_F(ToolProcess, AFailedMacroKeepsTheWholeDrawingUnwritten) {
+    // The fin plate's beam section mistyped, and the base plate mapped to a missing standard.
+    std::string text = withMappedStandards(readAll(drawing()));
+    const std::size_t section = text.find("\"IPE400\"");
+    ASSERT_NE(section, std::string::npos);
+    text.replace(section, 8, "\"IPE 400\"");
+    const std::string baseMapping = "\"spreadsheet\": \"BasePlate\"";
+    const std::size_t mapped = text.find(baseMapping);
+    ASSERT_NE(mapped, std::string::npos);
+    text.replace(mapped, baseMapping.size(), "\"spreadsheet\": \"NoSuchPlate\"");
+    writeAll(drawing(), text);
+
+    const ToolRun refused = ovss("calc --drawing drawing.json --all --write");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(contains(refused.out, " 2 failed, 0 without a mapped standard\n")) << refused.out;
+    EXPECT_FALSE(contains(refused.out, "changed: macro 3")) << refused.out;
+    EXPECT_TRUE(contains(refused.err, "problem: macro 3 FinPlate, FinPlate: ")) << refused.err;
+    EXPECT_TRUE(contains(refused.err, "macro 2 BasePlate, standard NoSuchPlate: ")) << refused.err;
+    EXPECT_TRUE(contains(refused.err, "Connection Standards/NoSuchPlate")) << refused.err;
+    EXPECT_TRUE(contains(refused.err, "was not written")) << refused.err;
+    EXPECT_EQ(readAll(drawing()), text);  // byte for byte
+
+    const ToolRun forced = ovss("calc --drawing drawing.json --all --write-anyway");
+    EXPECT_EQ(forced.exitCode, 1);
+    EXPECT_TRUE(contains(forced.err, "--write-anyway")) << forced.err;
+    EXPECT_NE(readAll(drawing()), text);
+}
+
+TEST_F(ToolProcess, AllRefusesMixedOptionsBadValuesAndUnreadableDrawings) {
+    writeAll(drawing(), withMappedStandards(readAll(drawing())));
+    const std::string before = readAll(drawing());
+    const struct {
+        const char* arguments;
+        const char* cause;
+    } cases[] = {
+        {"calc --drawing drawing.json --all --macro FinPlate", "leave out --macro"},
+        {"calc --all", "--all needs --drawing"},
+        {"calc --drawing drawing.json --all --gen gen_Gap --write", "NAME=VALUE"},
+        {"calc --drawing drawing.json --all --jobs 0", "--jobs"},
+        {"calc --drawing missing.json --all", "missing.json"},
+        {"calc --drawing drawing.json", "--all"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = ovss(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments << ": " << run.err;
+        EXPECT_TRUE(contains(run.err, c.cause)) << c.arguments << ": " << run.err;
+        EXPECT_EQ(run.out, "") << c.arguments;
+    }
+    writeAll(root_ / "broken.json", "{\"format\": \"ovss-drawing\", \"version\": 1, \"macros\": [");
+    const ToolRun run = ovss("calc --drawing broken.json --all --write");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(contains(run.err, "broken.json")) << run.err;
+    EXPECT_EQ(readAll(root_ / "broken.json"),
+              "{\"format\": \"ovss-drawing\", \"version\": 1, \"macros\": [");
     EXPECT_EQ(readAll(drawing()), before);
 }
 

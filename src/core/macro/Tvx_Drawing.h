@@ -75,6 +75,9 @@ class Tvx_Drawing {
     Tvx_Array<Tvx_Sheet> sheets_;
 };
 
+// One macro as the drawing file holds it (compact), to tell whether a change altered it.
+std::string macroToJson(const Tvx_Macro& macro);
+
 // Objects by id in any open drawing; null when no open drawing has it.
 Tvx_DbMacro* openDbMacro(const AcDbObjectId& id);
 Tvx_Profile* openProfile(const AcDbObjectId& id);

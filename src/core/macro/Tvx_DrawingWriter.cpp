@@ -81,7 +81,23 @@ json writeModule(const Tvx_Module& module) {
     return j;
 }
 
+json writeMacro(const Tvx_Macro& macro) {
+    json modules = json::array();
+    for (int m = 0; m < macro.moduleCount(); ++m) {
+        modules.push_back(writeModule(*macro.module(m)));
+    }
+    json j = {{"name", utf8(macro.name())}, {"modules", modules}};
+    if (!isEmptyMacroSettings(macro.settings())) {
+        j["settings"] = macroSettingsJson(macro.settings());
+    }
+    return j;
+}
+
 }  // namespace
+
+std::string macroToJson(const Tvx_Macro& macro) {
+    return writeMacro(macro).dump(-1, ' ', false, json::error_handler_t::replace);
+}
 
 std::string Tvx_Drawing::toJson() const {
     json root;
@@ -111,14 +127,7 @@ std::string Tvx_Drawing::toJson() const {
             item["baseProfiles"].push_back(found == handles.end() ? 0 : found->second);
         }
         if (const Tvx_Macro* macro = dbMacro->macro()) {
-            json modules = json::array();
-            for (int m = 0; m < macro->moduleCount(); ++m) {
-                modules.push_back(writeModule(*macro->module(m)));
-            }
-            item["macro"] = {{"name", utf8(macro->name())}, {"modules", modules}};
-            if (!isEmptyMacroSettings(macro->settings())) {
-                item["macro"]["settings"] = macroSettingsJson(macro->settings());
-            }
+            item["macro"] = writeMacro(*macro);
         } else {
             item["macro"] = nullptr;
         }

@@ -11,9 +11,9 @@
 #include "spread/HeadlessGridHost.h"
 #include "spread/Tvx_Spread.h"
 #include "standards/calc/CalcCommandSupport.h"
+#include "standards/calc/MacroCalcSteps.h"
 #include "standards/calc/StartDlgStandardsSS.h"
 #include "standards/macroaccess/OvDlgStandardsData.h"
-#include "standards/mapping/MappingFileCheck.h"
 
 namespace ovcalc {
 
@@ -30,49 +30,6 @@ SheetRead readSheetVariables(const Tvx_String& path, OvVarCells& cells, std::wst
         return SheetRead::Unloadable;
     }
     return cells.findVarCells(spread) == Acad::eOk ? SheetRead::Ok : SheetRead::NoAreas;
-}
-
-bool addGeneralVariables(const std::vector<std::string>& arguments, OvDlgStandardsData& data,
-                         std::ostream& err) {
-    for (const std::string& argument : arguments) {
-        Tvx_String name;
-        Tvx_String value;
-        if (!splitAssignment(argument, name, value)) {
-            err << "error: --gen expects NAME=VALUE, got \"" << argument << "\"\n";
-            return false;
-        }
-        const int existing = data.genVarNames.find(name, true);
-        if (existing >= 0) {
-            data.genVarValues[existing] = value;
-        } else {
-            data.genVarNames.append(name);
-            data.genVarValues.append(value);
-        }
-    }
-    return true;
-}
-
-void printProblems(const OvCalcProblems& problems, std::ostream& err) {
-    for (const OvCalcProblem& problem : problems) {
-        err << "problem: " << problem.describe().toUtf8() << "\n";
-    }
-}
-
-// The module groups of a macro (a module without a group stands for itself), in module order.
-Tvx_StringArray moduleGroupsOf(const Tvx_Macro& macro) {
-    Tvx_StringArray groups;
-    for (int i = 0; i < macro.moduleCount(); ++i) {
-        const Tvx_Module* module = macro.module(i);
-        if (module == nullptr) {
-            continue;
-        }
-        const Tvx_String group =
-            module->groupName().isEmpty() ? module->name() : module->groupName();
-        if (groups.find(group, false) < 0) {
-            groups.append(group);
-        }
-    }
-    return groups;
 }
 
 // Each Output variable once: a repeated declaration was dropped by the calculation and holds
@@ -101,74 +58,6 @@ Tvx_DbMacro* findMacro(const Tvx_Drawing& drawing, const Tvx_String& name, std::
     }
     err << "\n";
     return nullptr;
-}
-
-// The calculation writes dialog variables and cuts straight into the macro, but bolt data and
-// pattern counts into the macro's dialog record. This carries the latter into the drawing
-// without letting the record's older variable values overwrite the new ones: a fresh record
-// (with the new values) takes the bolt blocks and patterns and is written back.
-bool writeBoltRecordsToMacro(Tvx_DbMacro* dbMacro, const MacroData& computed) {
-    MacroData fresh;
-    if (buildMacroData(dbMacro, fresh) != Acad::eOk) {
-        return false;
-    }
-    Tvx_Array<Tvx_Array<int>> changed;
-    Tvx_Array<Tvx_Array<int>> changedPatterns;
-    for (int i = 0; i < fresh.tabs.length(); ++i) {
-        MacroTabData& tab = fresh.tabs[i];
-        Tvx_Array<int> marks;
-        for (const MacroTabData& source : computed.tabs) {
-            if (source.moduleName.equal(tab.moduleName, false)) {
-                tab.patterns = source.patterns;
-                tab.hasBoltData = source.hasBoltData;
-                tab.boltData = source.boltData;
-                marks.append(0);
-            }
-        }
-        changed.append(marks);
-        changedPatterns.append(marks);
-    }
-    setAllToMacro(fresh, changed, changedPatterns);
-    return true;
-}
-
-// What --module names: "Module." + a group of the macro, a key of the standard's mapping file
-// (found by the engine's own rule, MappingFileCheck), or a module group's bare name. False with
-// the reason when it is none of them or the mapping it names cannot be used.
-bool moduleNameOf(const std::string& module, const Tvx_Macro& macro, const Tvx_String& standard,
-                  Tvx_String& moduleName, Tvx_String& reason) {
-    const Tvx_String name = Tvx_String::fromUtf8(module);
-    const Tvx_StringArray groups = moduleGroupsOf(macro);
-    const Tvx_String groupList = groups.isEmpty() ? Tvx_String(L"none") : arrToStr(groups, L", ");
-    if (name.startsWith(kModuleGroupPrefix, true)) {
-        const Tvx_String group = moduleGroupOf(name);
-        if (groups.find(group, false) < 0) {
-            reason = L"the macro has no module group \"" + shortenedText(group, 60) +
-                     L"\" (its groups: " + groupList + L")";
-            return false;
-        }
-        moduleName = name;
-        return true;
-    }
-    Tvx_StringArray keys;
-    Tvx_String keysReason;
-    const bool keysRead = readMappingKeys(standard, keys, keysReason);
-    if (keysRead && keys.find(name, true) >= 0) {
-        moduleName = name;
-        return checkMappingFile(standard, name, reason);
-    }
-    const int group = groups.find(name, false);
-    if (group >= 0) {
-        moduleName = Tvx_String(kModuleGroupPrefix) + groups[group];
-        return true;
-    }
-    reason = L"\"" + shortenedText(name, 60) +
-             L"\" is neither a module group of the macro (its groups: " + groupList +
-             L") nor a mapping key: ";
-    Tvx_String mappingReason;
-    checkMappingFile(standard, name, mappingReason);
-    reason += mappingReason;
-    return false;
 }
 
 }  // namespace
@@ -304,13 +193,7 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
     OvDlgStandardsData data;
     data.initialize(dbMacro, standard, moduleName, &macroData);
     data.transaction = &transaction;
-    Tvx_StringArray generalNames;
-    dbMacro->macro()->getGeneralVariables(generalNames);
-    for (const Tvx_String& name : generalNames) {
-        data.genVarNames.append(name);
-        data.genVarValues.append(
-            Tvx_String(dbMacro->macro()->generalVariableValue(name), 8, false));
-    }
+    addMacroGeneralVariables(*dbMacro->macro(), data);
     if (!addGeneralVariables(options.genValues, data, err)) {
         return kCalcBadInput;
     }

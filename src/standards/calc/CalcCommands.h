@@ -38,9 +38,23 @@ struct MacroCalcOptions {
     bool writeAnyway = false;
 };
 
+// Every macro of a drawing with each standard its settings map to it.
+struct DrawingCalcOptions {
+    std::string drawing;
+    std::string libDir;
+    std::vector<std::string> genValues;  // given to every calculation
+    bool warnings = false;
+    bool write = false;
+    bool writeAnyway = false;
+    bool progress = false;  // a progress bar on `err` (the caller knows whether it is a terminal)
+};
+
 // Prints NAME=VALUE for every Output variable, in sheet order.
 int runListCalc(const ListCalcOptions& options, std::ostream& out, std::ostream& err);
 int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostream& err);
+// Prints each changed macro and a summary on `out`; each failed macro and its problems on `err`.
+// Any failure gives 1 and keeps the drawing unwritten unless writeAnyway.
+int runDrawingCalc(const DrawingCalcOptions& options, std::ostream& out, std::ostream& err);
 // Reports missing areas, duplicate names, failing equations and unknown names.
 int runLint(const std::string& sheet, const std::string& libDir, std::ostream& out,
             std::ostream& err);
