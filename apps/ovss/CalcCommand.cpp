@@ -51,7 +51,9 @@ void addCalcCommand(CLI::App& app, int& exitCode) {
     macroName->needs(drawing);
     standard->needs(drawing);
     module->needs(drawing);
-    cmd->callback([&exitCode, list, macro, all] {
+    // The callback owns every value CLI11 writes into: they must live until the parse is done.
+    cmd->callback([&exitCode, list, macro, all, jobs] {
+        (void)jobs;  // accepted, but macros are calculated one at a time
         if (!macro->drawing.empty()) {
             if (!list->sheet.empty() || !list->setValues.empty()) {
                 std::cerr << "error: SHEET and --set belong to list mode, not to --drawing\n";
