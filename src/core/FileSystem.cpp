@@ -206,3 +206,20 @@ Tvx_String whyNotReadable(const Tvx_String& path) {
     }
     return {};
 }
+
+namespace {
+
+Tvx_String cannotMessage(const Tvx_String& path, const wchar_t* what, const Tvx_String& why) {
+    return L"\"" + shownPath(path) + L"\" cannot be " + what +
+           (why.isEmpty() ? Tvx_String(L".") : L": " + why + L".");
+}
+
+}  // namespace
+
+Tvx_String cannotReadMessage(const Tvx_String& path) {
+    return cannotMessage(path, L"read", whyNotReadable(path));
+}
+
+Tvx_String cannotWriteMessage(const Tvx_String& path) {
+    return cannotMessage(path, L"written", whyNotWritable(path));
+}

@@ -45,3 +45,7 @@ bool ObjectExportFindFilesRecursive(const Tvx_String& folder, const Tvx_String& 
 Tvx_String whyNotWritable(const Tvx_String& path);
 // Why `path` cannot be read, in the system's words; empty when it can.
 Tvx_String whyNotReadable(const Tvx_String& path);
+// The messages after a read or write of `path` failed: "\"<path>\" cannot be read: <why>."
+// (the path as shown to a person; the reason left out when none is known).
+Tvx_String cannotReadMessage(const Tvx_String& path);
+Tvx_String cannotWriteMessage(const Tvx_String& path);

@@ -111,39 +111,41 @@ DesignerRect Tvx_DlgDesignerData::pixelRect(const Tvx_DesignerControl& control) 
             roundPixel(imageHeight() * control.bottomRightY)};
 }
 
-ControlWindowSpec Tvx_DlgDesignerData::windowSpec(const Tvx_DesignerControl& control) const {
-    ControlWindowSpec spec;
-    spec.id = control.resourceId;
-    spec.type = control.type;
-    spec.kind = getControlKind(control.type);
-    spec.rect = pixelRect(control);
-    spec.text = control.contents;
-    spec.designMode = m_designMode;
-    spec.multiLine =
+ControlWindowDescription Tvx_DlgDesignerData::windowSpec(const Tvx_DesignerControl& control) const {
+    ControlWindowDescription description;
+    description.id = control.resourceId;
+    description.type = control.type;
+    description.kind = getControlKind(control.type);
+    description.rect = pixelRect(control);
+    description.text = control.contents;
+    description.designMode = m_designMode;
+    description.multiLine =
         control.type == DesignerType::kBoltCount1 || control.type == DesignerType::kBoltCount2;
-    spec.editableCombo = control.type == DesignerType::kVariableCombo || control.type == 16;
-    spec.groupBox = control.type == DesignerType::kGroupBox;
-    spec.checkBox = control.type == DesignerType::kCheckBox;
-    spec.flexButton = control.type == DesignerType::kFlexButton;
+    description.editableCombo = control.type == DesignerType::kVariableCombo || control.type == 16;
+    description.groupBox = control.type == DesignerType::kGroupBox;
+    description.checkBox = control.type == DesignerType::kCheckBox;
+    description.flexButton = control.type == DesignerType::kFlexButton;
     // Design mode leaves every control but the labels disabled: the designer takes the clicks.
-    spec.enabled = !control.disabled && (!m_designMode || spec.kind == Tvx_ControlKind::Static);
+    description.enabled =
+        !control.disabled && (!m_designMode || description.kind == Tvx_ControlKind::Static);
 
     if (!m_designMode) {
-        if (spec.kind == Tvx_ControlKind::Combobox && spec.rect.height() < kRunTimeComboHeight) {
-            spec.fieldHeight = spec.rect.height();
-            spec.rect.bottom = spec.rect.top + kRunTimeComboHeight;
+        if (description.kind == Tvx_ControlKind::Combobox &&
+            description.rect.height() < kRunTimeComboHeight) {
+            description.fieldHeight = description.rect.height();
+            description.rect.bottom = description.rect.top + kRunTimeComboHeight;
         }
-        if (spec.multiLine) {
-            const int designed = spec.rect.height();
+        if (description.multiLine) {
+            const int designed = description.rect.height();
             const double extra = kFieldHeight * m_fontScale - kFieldHeight;
             const int grown =
                 static_cast<int>(std::ceil(designed + (extra > 0.0 ? extra / 1.6 : 0.0)));
             if (grown < 2 * kFieldHeight && grown > designed) {
-                spec.rect.bottom = spec.rect.top + grown;
+                description.rect.bottom = description.rect.top + grown;
             }
         }
     }
-    return spec;
+    return description;
 }
 
 Tvx_StringArray Tvx_DlgDesignerData::comboItems(const Tvx_DesignerControl& control) const {
@@ -166,18 +168,18 @@ bool Tvx_DlgDesignerData::drawControl(const Tvx_DesignerControl& control) {
     if (!m_initialized || m_dialog == nullptr) {
         return false;
     }
-    const ControlWindowSpec spec = windowSpec(control);
-    std::unique_ptr<Tvx_ControlWindow> window = m_dialog->createControlWindow(spec);
+    const ControlWindowDescription description = windowSpec(control);
+    std::unique_ptr<Tvx_ControlWindow> window = m_dialog->createControlWindow(description);
     if (!window) {
         return false;
     }
     Tvx_ControlWindow* drawn = window.get();
     m_drawn.push_back(std::move(window));
     if (m_tracker) {
-        m_tracker->registerControl(spec.id);
+        m_tracker->registerControl(description.id);
     }
 
-    if (spec.kind == Tvx_ControlKind::Combobox) {
+    if (description.kind == Tvx_ControlKind::Combobox) {
         const Tvx_StringArray items = comboItems(control);
         drawn->setItems(items);
         if (control.type == DesignerType::kIndexCombo) {
@@ -191,7 +193,7 @@ bool Tvx_DlgDesignerData::drawControl(const Tvx_DesignerControl& control) {
             }
         }
     } else if (control.type == DesignerType::kCheckBox) {
-        setCtrlValue(spec.id, control.comboList);
+        setCtrlValue(description.id, control.comboList);
     }
     return true;
 }

@@ -4,7 +4,7 @@
 //
 // Tvx_DesignerDialog is the dialog the controls are drawn in (with the designer's property fields
 // and its size prompt); Tvx_ControlWindow is one drawn control. The engine decides what to create
-// (a ControlWindowSpec: kind, styles, pixel rectangle, items) and the dialog only builds it.
+// (a ControlWindowDescription: kind, styles, pixel rectangle, items) and the dialog only builds it.
 #pragma once
 
 #include <memory>
@@ -36,7 +36,7 @@ struct DesignerRect {
 };
 
 // What to create for one control. The styles follow the window class of the control's kind.
-struct ControlWindowSpec {
+struct ControlWindowDescription {
     int id = 0;
     Tvx_ControlType type = 0;
     Tvx_ControlKind kind = Tvx_ControlKind::Static;
@@ -94,7 +94,7 @@ class Tvx_DesignerDialog {
 
     // Creates the window of one control as a child of the dialog.
     virtual std::unique_ptr<Tvx_ControlWindow> createControlWindow(
-        const ControlWindowSpec& spec) = 0;
+        const ControlWindowDescription& description) = 0;
     // The drawn windows changed (order, selection, contents): paint the dialog again.
     virtual void repaint() = 0;
     // The identifier of the child window that has the keyboard focus; 0 when none.

@@ -111,7 +111,7 @@ class Tvx_DlgDesignerData {
     Tvx_ControlWindow* getDrawnControl(int index) const;
     Tvx_ControlWindow* getCtrlPtr(int id) const;
     // What drawControl creates for `control` (public so that tests see the run-time rules).
-    ControlWindowSpec windowSpec(const Tvx_DesignerControl& control) const;
+    ControlWindowDescription windowSpec(const Tvx_DesignerControl& control) const;
     // The combo items of a control: type 28 its fixed five, else its items or its item file.
     Tvx_StringArray comboItems(const Tvx_DesignerControl& control) const;
 

@@ -90,7 +90,7 @@ TEST_F(DesignerLayout, CombosAreTallAtRunTimeAndAsDesignedInTheDesigner) {
     FakeControlWindow* combo = dialog_.window(id(0));
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->rect(), (DesignerRect{20, 10, 80, 210}));
-    EXPECT_EQ(combo->spec.fieldHeight, 21);
+    EXPECT_EQ(combo->description.fieldHeight, 21);
     EXPECT_EQ(dialog_.window(id(1))->rect().height(), 18);  // edits keep their height
     EXPECT_TRUE(combo->isEnabled());
 
@@ -112,14 +112,14 @@ TEST_F(DesignerLayout, StylesFollowTheKindOfEachType) {
           {at(0, L"Label", 0, 0, 10, 10), at(1, L"Group", 0, 0, 10, 10), at(4, L"4", 0, 0, 10, 10),
            at(16, L"x", 0, 0, 10, 10), at(13, L"x", 0, 0, 10, 10), at(29, L"Check", 0, 0, 10, 10),
            at(30, L"Flex", 0, 0, 10, 10)});
-    EXPECT_EQ(dialog_.window(id(0))->spec.kind, Tvx_ControlKind::Static);
-    EXPECT_TRUE(dialog_.window(id(1))->spec.groupBox);
-    EXPECT_TRUE(dialog_.window(id(2))->spec.multiLine);
-    EXPECT_TRUE(dialog_.window(id(3))->spec.editableCombo);
-    EXPECT_FALSE(dialog_.window(id(4))->spec.editableCombo);  // a drop-down list
-    EXPECT_TRUE(dialog_.window(id(5))->spec.checkBox);
-    EXPECT_TRUE(dialog_.window(id(6))->spec.flexButton);
-    EXPECT_EQ(dialog_.window(id(6))->spec.kind, Tvx_ControlKind::Button);
+    EXPECT_EQ(dialog_.window(id(0))->description.kind, Tvx_ControlKind::Static);
+    EXPECT_TRUE(dialog_.window(id(1))->description.groupBox);
+    EXPECT_TRUE(dialog_.window(id(2))->description.multiLine);
+    EXPECT_TRUE(dialog_.window(id(3))->description.editableCombo);
+    EXPECT_FALSE(dialog_.window(id(4))->description.editableCombo);  // a drop-down list
+    EXPECT_TRUE(dialog_.window(id(5))->description.checkBox);
+    EXPECT_TRUE(dialog_.window(id(6))->description.flexButton);
+    EXPECT_EQ(dialog_.window(id(6))->description.kind, Tvx_ControlKind::Button);
 }
 
 TEST_F(DesignerLayout, MultiLineEditsGrowWithTheFontScaleUpToTwoFields) {

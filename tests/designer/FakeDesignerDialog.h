@@ -13,11 +13,15 @@ class FakeDesignerDialog;
 
 class FakeControlWindow : public Tvx_ControlWindow {
   public:
-    FakeControlWindow(FakeDesignerDialog& dialog, const ControlWindowSpec& spec)
-        : dialog_(dialog), spec(spec), rect_(spec.rect), text_(spec.text), enabled_(spec.enabled) {}
+    FakeControlWindow(FakeDesignerDialog& dialog, const ControlWindowDescription& description)
+        : dialog_(dialog),
+          description(description),
+          rect_(description.rect),
+          text_(description.text),
+          enabled_(description.enabled) {}
     ~FakeControlWindow() override;
 
-    int id() const override { return spec.id; }
+    int id() const override { return description.id; }
     DesignerRect rect() const override { return rect_; }
     void setRect(const DesignerRect& rect) override { rect_ = rect; }
     Tvx_String text() const override { return text_; }
@@ -49,7 +53,7 @@ class FakeControlWindow : public Tvx_ControlWindow {
     const Tvx_StringArray& items() const { return items_; }
 
     FakeDesignerDialog& dialog_;
-    const ControlWindowSpec spec;
+    const ControlWindowDescription description;
 
   private:
     DesignerRect rect_;
@@ -64,9 +68,10 @@ class FakeControlWindow : public Tvx_ControlWindow {
 
 class FakeDesignerDialog : public Tvx_DesignerDialog {
   public:
-    std::unique_ptr<Tvx_ControlWindow> createControlWindow(const ControlWindowSpec& spec) override {
+    std::unique_ptr<Tvx_ControlWindow> createControlWindow(
+        const ControlWindowDescription& description) override {
         ++created;
-        auto window = std::make_unique<FakeControlWindow>(*this, spec);
+        auto window = std::make_unique<FakeControlWindow>(*this, description);
         alive.push_back(window.get());
         return window;
     }
@@ -132,5 +137,5 @@ inline FakeControlWindow::~FakeControlWindow() {
 }
 
 inline void FakeControlWindow::setFocus() {
-    dialog_.focused = spec.id;
+    dialog_.focused = description.id;
 }

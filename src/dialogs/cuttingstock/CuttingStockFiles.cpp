@@ -159,9 +159,7 @@ bool writeSetFile(const Tvx_String& path, const Tvx_Array<Tvx_StringArray>& rows
         lines.append(line);
     }
     if (!ObjectExportWriteFile(path, lines)) {
-        const Tvx_String why = whyNotWritable(path);
-        error = L"\"" + shownPath(path) + L"\" cannot be written" +
-                (why.isEmpty() ? Tvx_String(L".") : L": " + why + L".");
+        error = cannotWriteMessage(path);
         return false;
     }
     return true;
@@ -171,9 +169,7 @@ bool readSetFile(const Tvx_String& path, Tvx_Array<Tvx_StringArray>& rows, Tvx_S
     const Tvx_String shown = L"\"" + shownPath(path) + L"\"";
     Tvx_StringArray lines;
     if (!ObjectExportReadFile(path, lines)) {
-        const Tvx_String why = whyNotReadable(path);
-        error =
-            shown + L" cannot be read" + (why.isEmpty() ? Tvx_String(L".") : L": " + why + L".");
+        error = cannotReadMessage(path);
         return false;
     }
     const Tvx_String expected = Tvx_String(kHeader) + L" ";

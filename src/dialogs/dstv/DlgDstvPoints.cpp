@@ -136,9 +136,7 @@ bool DlgDstvPoints::readFromFile(const Tvx_String& path, Tvx_Array<Tvx_DstvPoint
     const Tvx_String shown = L"\"" + shownPath(path) + L"\"";
     Tvx_StringArray lines;
     if (!ObjectExportReadFile(path, lines)) {
-        const Tvx_String why = whyNotReadable(path);
-        error =
-            shown + L" cannot be read" + (why.isEmpty() ? Tvx_String(L".") : L": " + why + L".");
+        error = cannotReadMessage(path);
         return false;
     }
     Tvx_Array<Tvx_DstvPointInfo> read;
@@ -194,9 +192,7 @@ bool DlgDstvPoints::writeToFile(const Tvx_String& path, const Tvx_Array<Tvx_Dstv
         lines.append(arrToStr(fields, L"\t"));
     }
     if (!ObjectExportWriteFile(path, lines)) {
-        const Tvx_String why = whyNotWritable(path);
-        error = L"\"" + shownPath(path) + L"\" cannot be written" +
-                (why.isEmpty() ? Tvx_String(L".") : L": " + why + L".");
+        error = cannotWriteMessage(path);
         return false;
     }
     return true;

@@ -23,12 +23,12 @@ constexpr int kListRowHeight = 18;
 
 }  // namespace
 
-CControlRect::CControlRect(const ControlWindowSpec& spec, QWidget* parent)
-    : spec_(spec), rect_(spec.rect) {
+CControlRect::CControlRect(const ControlWindowDescription& description, QWidget* parent)
+    : description_(description), rect_(description.rect) {
     widget_ = createWidget(parent);
-    widget_->setProperty("ovControlId", spec.id);
-    widget_->setObjectName(QStringLiteral("designed%1").arg(spec.id));
-    if (spec.designMode) {
+    widget_->setProperty("ovControlId", description.id);
+    widget_->setObjectName(QStringLiteral("designed%1").arg(description.id));
+    if (description.designMode) {
         // Disabled so that nothing reacts, but drawn as at run time so the design stays readable.
         QPalette palette = widget_->palette();
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -44,13 +44,13 @@ CControlRect::CControlRect(const ControlWindowSpec& spec, QWidget* parent)
             child->setFocusPolicy(Qt::NoFocus);
         }
     }
-    if (spec.groupBox || spec.kind == Tvx_ControlKind::Static) {
+    if (description.groupBox || description.kind == Tvx_ControlKind::Static) {
         // Labels and frames let clicks through to the controls they lie over, and sit below them.
         widget_->setAttribute(Qt::WA_TransparentForMouseEvents);
         widget_->lower();
     }
-    widget_->setEnabled(spec.enabled);
-    setRect(spec.rect);
+    widget_->setEnabled(description.enabled);
+    setRect(description.rect);
     widget_->show();
 }
 
@@ -59,34 +59,34 @@ CControlRect::~CControlRect() {
 }
 
 QWidget* CControlRect::createWidget(QWidget* parent) {
-    const QString text = toQt(spec_.text);
-    switch (spec_.kind) {
+    const QString text = toQt(description_.text);
+    switch (description_.kind) {
         case Tvx_ControlKind::Static: {
             auto* label = new QLabel(text, parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             return label;
         }
         case Tvx_ControlKind::Button:
-            if (spec_.groupBox) {
+            if (description_.groupBox) {
                 return new QGroupBox(text, parent);
             }
-            if (spec_.checkBox) {
+            if (description_.checkBox) {
                 auto* check = new QCheckBox(text, parent);
                 connect(check, &QCheckBox::stateChanged, this, [this] { emit valueChanged(id()); });
                 return check;
             }
-            if (spec_.flexButton) {
+            if (description_.flexButton) {
                 auto* flex = new QPushButton(parent);
                 flex->setCheckable(true);
                 flex->setIcon(ovui::designerIcon(ovui::designerIcons::kFlex));
                 flex->setToolTip(text);
-                flexText_ = spec_.text;
+                flexText_ = description_.text;
                 connect(flex, &QPushButton::toggled, this, [this] { emit valueChanged(id()); });
                 return flex;
             }
             return new QPushButton(text, parent);
         case Tvx_ControlKind::Edit:
-            if (spec_.multiLine) {
+            if (description_.multiLine) {
                 auto* edit = new QPlainTextEdit(text, parent);
                 edit->setTabChangesFocus(true);
                 edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -103,10 +103,10 @@ QWidget* CControlRect::createWidget(QWidget* parent) {
             }
         case Tvx_ControlKind::Combobox: {
             auto* box = new QComboBox(parent);
-            box->setEditable(spec_.editableCombo);
-            if (spec_.fieldHeight > 0) {
-                box->setMaxVisibleItems(
-                    std::max(1, (spec_.rect.height() - spec_.fieldHeight) / kListRowHeight));
+            box->setEditable(description_.editableCombo);
+            if (description_.fieldHeight > 0) {
+                box->setMaxVisibleItems(std::max(
+                    1, (description_.rect.height() - description_.fieldHeight) / kListRowHeight));
             }
             connect(box, &QComboBox::currentIndexChanged, this,
                     [this] { emit valueChanged(id()); });
@@ -133,14 +133,14 @@ void CControlRect::setRect(const DesignerRect& rect) {
         return;
     }
     // A run-time combo's rectangle includes its drop-down list; the widget is the field.
-    const int height =
-        spec_.fieldHeight > 0 && combo() != nullptr ? spec_.fieldHeight : rect.height();
+    const int height = description_.fieldHeight > 0 && combo() != nullptr ? description_.fieldHeight
+                                                                          : rect.height();
     widget_->setGeometry(rect.left, rect.top, std::max(rect.width(), 1), std::max(height, 1));
     applyFlexText();
 }
 
 void CControlRect::applyFlexText() {
-    auto* flex = spec_.flexButton ? qobject_cast<QPushButton*>(widget_.data()) : nullptr;
+    auto* flex = description_.flexButton ? qobject_cast<QPushButton*>(widget_.data()) : nullptr;
     if (flex == nullptr) {
         return;
     }
@@ -156,7 +156,7 @@ Tvx_String CControlRect::text() const {
     if (!widget_) {
         return Tvx_String();
     }
-    if (spec_.flexButton) {
+    if (description_.flexButton) {
         return flexText_;
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget_.data())) {
@@ -185,7 +185,7 @@ void CControlRect::setText(const Tvx_String& text) {
         return;
     }
     const QString value = toQt(text);
-    if (spec_.flexButton) {
+    if (description_.flexButton) {
         flexText_ = text;
         widget_->setToolTip(value);
         applyFlexText();

@@ -17,13 +17,13 @@ class CControlRect : public QObject, public Tvx_ControlWindow {
 
   public:
     // Creates the widget as a child of `parent` (visible).
-    CControlRect(const ControlWindowSpec& spec, QWidget* parent);
+    CControlRect(const ControlWindowDescription& description, QWidget* parent);
     ~CControlRect() override;
 
     QWidget* widget() const { return widget_; }
-    const ControlWindowSpec& spec() const { return spec_; }
+    const ControlWindowDescription& description() const { return description_; }
 
-    int id() const override { return spec_.id; }
+    int id() const override { return description_.id; }
     DesignerRect rect() const override { return rect_; }
     void setRect(const DesignerRect& rect) override;
     Tvx_String text() const override;
@@ -50,7 +50,7 @@ class CControlRect : public QObject, public Tvx_ControlWindow {
     QComboBox* combo() const;
     void applyFlexText();
 
-    ControlWindowSpec spec_;
+    ControlWindowDescription description_;
     DesignerRect rect_;
     QPointer<QWidget> widget_;
     Tvx_String flexText_;  // a flex button shows its name only where there is room

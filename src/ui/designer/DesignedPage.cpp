@@ -140,8 +140,8 @@ QSize DesignedPage::minimumSizeHint() const {
 }
 
 std::unique_ptr<Tvx_ControlWindow> DesignedPage::createControlWindow(
-    const ControlWindowSpec& spec) {
-    auto drawn = std::make_unique<CControlRect>(spec, this);
+    const ControlWindowDescription& description) {
+    auto drawn = std::make_unique<CControlRect>(description, this);
     connect(drawn.get(), &CControlRect::valueChanged, this, &DesignedPage::controlValueChanged);
     if (tracker_ != nullptr) {
         tracker_->raise();

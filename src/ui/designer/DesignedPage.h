@@ -49,7 +49,8 @@ class DesignedPage : public QWidget, public Tvx_DesignerDialog {
     QSize minimumSizeHint() const override;
 
     // Tvx_DesignerDialog
-    std::unique_ptr<Tvx_ControlWindow> createControlWindow(const ControlWindowSpec& spec) override;
+    std::unique_ptr<Tvx_ControlWindow> createControlWindow(
+        const ControlWindowDescription& description) override;
     void repaint() override;
     int focusedWindowId() const override;
     bool isShiftDown() const override;
