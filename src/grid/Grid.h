@@ -299,7 +299,7 @@ class Grid {
     // Every stale formula cell the formula of `key` reads (itself too, when it reads itself).
     void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
     bool computeInOrder(std::size_t dirtyTargets);
-    void evaluateInOrder();
+    void evaluateInOrder(std::size_t dirty);
     void buildPositions();
     void buildEvalOrder();
     template <typename Visit>

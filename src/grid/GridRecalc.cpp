@@ -329,6 +329,11 @@ void Grid::computeDirty(std::span<const CellKey> targets) {
 }
 
 void Grid::computeExact(std::span<const CellKey> targets) {
+    // Nothing stale: a value typed where no formula reads it must not touch the order or the
+    // position table (typing a sheet of numbers would grow quadratic).
+    if (targets.empty()) {
+        return;
+    }
     if (!computeInOrder(targets.size())) {
         computeDirty(targets);
     }
@@ -360,12 +365,13 @@ bool Grid::computeInOrder(std::size_t dirtyTargets) {
     if (dirty != dirtyTargets) {
         return false;
     }
-    evaluateInOrder();
+    evaluateInOrder(dirty);
     return true;
 }
 
-void Grid::evaluateInOrder() {
-    if (!order_.positionsTried) {
+void Grid::evaluateInOrder(std::size_t dirty) {
+    // The position table costs a pass over every cell: worth it for a large share of them.
+    if (!order_.positionsTried && dirty * 4 >= cells_.size()) {
         buildPositions();
     }
     for (const EvalOrder::Entry& e : order_.cells) {
@@ -392,7 +398,7 @@ bool Grid::recalculateAll() {
             for (const EvalOrder::Entry& e : order_.cells) {
                 e.cell->dirty = true;
             }
-            evaluateInOrder();
+            evaluateInOrder(order_.cells.size());
             return true;
         }
     }
