@@ -185,6 +185,25 @@ void BM_RangeBlockRecalculate(benchmark::State& state) {
 }
 BENCHMARK(BM_RangeBlockRecalculate)->Unit(benchmark::kMillisecond);
 
+// Typing 100,000 numbers into a sheet with automatic calculation and one formula that reads
+// none of them: each entry must cost the same however many cells the sheet already holds.
+void BM_EnterNumbersAutomatic(benchmark::State& state) {
+    for (auto _ : state) {
+        Grid g;
+        g.setMaxCols(102);
+        g.setMaxRows(1000);
+        g.setFormula(102, 1, L"CW1*2", false);  // column 101, left empty
+        for (int r = 1; r <= 1000; ++r) {
+            for (int c = 1; c <= 100; ++c) {
+                g.setCellNumber(c, r, r + c);
+            }
+        }
+        benchmark::DoNotOptimize(g.cells().size());
+    }
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_EnterNumbersAutomatic)->Unit(benchmark::kMillisecond);
+
 std::filesystem::path bigSheetPath() {
     return std::filesystem::temp_directory_path() / "ovss-bench-grid-1m.ovs";
 }

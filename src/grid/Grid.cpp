@@ -165,8 +165,8 @@ void Grid::setBool(int code, bool value) {
     if (code == kPropAutoCalc && value && !wasAuto && evalDepth_ == 0) {
         // Switching automatic calculation on brings every stale formula up to date.
         std::vector<CellKey> stale;
-        for (CellKey k : formulaCells_) {
-            if (cells_.at(k).dirty) {
+        for (const auto& [k, cell] : cells_) {
+            if (cell.formula && cell.dirty) {
                 stale.push_back(k);
             }
         }
@@ -438,7 +438,7 @@ void Grid::dropFormula(CellKey key, Cell& cell) {
     }
     dependents_.remove(key, *cell.formula);
     order_.invalidate();
-    formulaCells_.erase(key);
+    --formulaCount_;
     volatileCells_.erase(key);
     cell.formula.reset();
     cell.dirty = false;
@@ -448,7 +448,7 @@ void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormul
     cell.formula = std::move(formula);
     dependents_.add(key, *cell.formula);
     order_.invalidate();
-    formulaCells_.insert(key);
+    ++formulaCount_;
     if (cell.formula->isVolatile()) {
         volatileCells_.insert(key);
     }
@@ -457,12 +457,12 @@ void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormul
 void Grid::rebuildDependencies() {
     dependents_.clear();
     order_.invalidate();
-    formulaCells_.clear();
+    formulaCount_ = 0;
     volatileCells_.clear();
     for (auto& [key, cell] : cells_) {
         if (cell.formula) {
             dependents_.add(key, *cell.formula);
-            formulaCells_.insert(key);
+            ++formulaCount_;
             if (cell.formula->isVolatile()) {
                 volatileCells_.insert(key);
             }
@@ -471,6 +471,18 @@ void Grid::rebuildDependencies() {
 }
 
 // --- registered functions
+
+std::vector<CellKey> Grid::sortedFormulaKeys() const {
+    std::vector<CellKey> keys;
+    keys.reserve(formulaCount_);
+    for (const auto& [key, cell] : cells_) {
+        if (cell.formula) {
+            keys.push_back(key);
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
 
 bool Grid::addCustomFunctionExt(std::wstring_view name, int minArgs, int maxArgs,
                                 SSCustomFunctionProc proc, long flags) {

@@ -292,7 +292,9 @@ class Grid {
     // Recalculation (GridRecalc.cpp).
     void contentChanged(int col, int row);
     void formulaChanged(CellKey key, bool recalc);
-    void markDependentsDirty(int col, int row, std::vector<CellKey>* touched);
+    // False, with part of them marked, when more than `limit` cells would be marked.
+    bool markDependentsDirty(int col, int row, std::vector<CellKey>* touched,
+                             std::size_t limit = SIZE_MAX);
     void addVolatile(std::vector<CellKey>& touched);
     void evaluateCell(CellKey key);
     void computeDirty(std::span<const CellKey> targets);
@@ -306,6 +308,8 @@ class Grid {
     void forEachPrecedentFormula(const CompiledFormula& formula, Visit visit);
     void computeExact(std::span<const CellKey> targets);
     void runPendingAutoCalc();
+    // The formula cells, row by row.
+    std::vector<CellKey> sortedFormulaKeys() const;
 
     // The sheet model. Loading a sheet replaces it, the registered functions, the recalculation
     // state and the sheet's view.
@@ -328,7 +332,7 @@ class Grid {
     GridHostState host_;
 
     // Recalculation state.
-    std::unordered_set<CellKey> formulaCells_;
+    std::size_t formulaCount_ = 0;  // cells holding a formula
     std::unordered_set<CellKey> volatileCells_;
     DependencyIndex dependents_;
     EvalOrder order_;

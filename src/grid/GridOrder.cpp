@@ -17,7 +17,7 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
             return;
         }
         long long area = static_cast<long long>(col2 - col1 + 1) * (row2 - row1 + 1);
-        if (area <= static_cast<long long>(formulaCells_.size())) {
+        if (area <= static_cast<long long>(cells_.size())) {
             for (int r = row1; r <= row2; ++r) {
                 for (int c = col1; c <= col2; ++c) {
                     Cell* cell = findCell(c, r);
@@ -27,11 +27,11 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
                 }
             }
         } else {
-            // A large, sparse range: walk the formula cells instead of its area.
-            for (CellKey k : formulaCells_) {
+            // A large, sparse range: walk the cells instead of its area.
+            for (auto& [k, cell] : cells_) {
                 int c = keyCol(k), r = keyRow(k);
-                if (c >= col1 && c <= col2 && r >= row1 && r <= row2) {
-                    visit(findCell(c, r), k);
+                if (cell.formula && c >= col1 && c <= col2 && r >= row1 && r <= row2) {
+                    visit(&cell, k);
                 }
             }
         }
@@ -44,9 +44,8 @@ void Grid::buildEvalOrder() {
     if (!order_.positionsTried) {
         buildPositions();  // the walk below reads every referenced cell
     }
-    std::vector<CellKey> keys(formulaCells_.begin(), formulaCells_.end());
     // Row by row, so that independent formulas keep reading order.
-    std::sort(keys.begin(), keys.end());
+    const std::vector<CellKey> keys = sortedFormulaKeys();
 
     enum : std::uint8_t { kNew = 0, kOpen = 1, kDone = 2 };
     struct Frame {

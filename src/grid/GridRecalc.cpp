@@ -50,15 +50,21 @@ class GridEvaluator : public EvalContext, public formula::StoredValues {
     Value cellValue(int col, int row) override { return grid_.cellValue(col, row); }
     // In step with Grid::cellValue: only a text outside a formula needs converting.
     const Value* storedValue(int col, int row) const override {
-        static const Value kEmpty;
-        if (!grid_.toInternal(col, row)) {
-            return &kEmpty;
+        return stored(grid_.toInternal(col, row) ? grid_.findCell(col, row) : nullptr);
+    }
+    void storedValues(int row, int col1, int count, const Value** out) const override {
+        const EvalOrder& order = grid_.order_;
+        if (count <= 0 || col1 < 1 || row < 1 || !order.covers(col1, row) ||
+            !order.covers(col1 + count - 1, row)) {
+            StoredValues::storedValues(row, col1, count, out);
+            return;
         }
-        const Cell* cell = grid_.findCell(col, row);
-        if (cell == nullptr) {
-            return &kEmpty;
+        Cell* const* cells = &order.positions[static_cast<std::size_t>(row) *
+                                                  static_cast<std::size_t>(order.positionCols) +
+                                              static_cast<std::size_t>(col1)];
+        for (int i = 0; i < count; ++i) {
+            out[i] = stored(cells[i]);
         }
-        return cell->value.isText() && !cell->formula ? nullptr : &cell->value;
     }
     int maxCols() const override { return grid_.maxCols_; }
     int maxRows() const override { return grid_.maxRows_; }
@@ -67,6 +73,14 @@ class GridEvaluator : public EvalContext, public formula::StoredValues {
     }
 
   private:
+    static const Value* stored(const Cell* cell) {
+        static const Value kEmpty;
+        if (cell == nullptr) {
+            return &kEmpty;
+        }
+        return cell->value.isText() && !cell->formula ? nullptr : &cell->value;
+    }
+
     Grid& grid_;
     CurrentFrame saved_;
 };
@@ -85,8 +99,9 @@ bool Grid::structureLocked() const {
     return evalDepth_ > 0;
 }
 
-void Grid::markDependentsDirty(int col, int row, std::vector<CellKey>* touched) {
+bool Grid::markDependentsDirty(int col, int row, std::vector<CellKey>* touched, std::size_t limit) {
     std::vector<CellKey> queue;
+    std::size_t marked = 0;
     auto push = [&](CellKey k) { queue.push_back(k); };
     // Within one pass a shared range hands over its readers once: they are marked then.
     const std::uint32_t pass = dependents_.beginPass();
@@ -102,8 +117,12 @@ void Grid::markDependentsDirty(int col, int row, std::vector<CellKey>* touched) 
         if (touched) {
             touched->push_back(key);
         }
+        if (++marked > limit) {
+            return false;
+        }
         dependents_.forEachNewDependent(keyCol(key), keyRow(key), pass, push);
     }
+    return true;
 }
 
 void Grid::addVolatile(std::vector<CellKey>& touched) {
@@ -120,6 +139,18 @@ void Grid::addVolatile(std::vector<CellKey>& touched) {
 void Grid::contentChanged(int col, int row) {
     if (!getBool(kPropAutoCalc)) {
         markDependentsDirty(col, row, nullptr);
+        return;
+    }
+    // With the order at hand, a change that reaches a good part of the sheet computes the whole
+    // sheet in order: as quick as marking what it reaches, and every formula was up to date.
+    if (evalDepth_ == 0 && volatileCells_.empty() && order_.state == EvalOrder::State::Ready) {
+        std::vector<CellKey> touched;
+        if (!markDependentsDirty(col, row, &touched, formulaCount_ / 8 + 16)) {
+            recalculateAll();
+            return;
+        }
+        computeExact(touched);
+        runPendingAutoCalc();
         return;
     }
     std::vector<CellKey> touched;
@@ -205,7 +236,7 @@ void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>
             return;
         }
         long long area = static_cast<long long>(col2 - col1 + 1) * (row2 - row1 + 1);
-        if (area <= static_cast<long long>(formulaCells_.size())) {
+        if (area <= static_cast<long long>(cells_.size())) {
             for (int r = row1; r <= row2; ++r) {
                 for (int c = col1; c <= col2; ++c) {
                     CellKey k = cellKey(c, r);
@@ -215,10 +246,11 @@ void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>
                 }
             }
         } else {
-            // A large, sparse range: walk the formula cells instead of its area.
-            for (CellKey k : formulaCells_) {
+            // A large, sparse range: walk the cells instead of its area.
+            for (const auto& [k, cell] : cells_) {
                 int c = keyCol(k), r = keyRow(k);
-                if (c >= col1 && c <= col2 && r >= row1 && r <= row2 && isDirtyFormula(k)) {
+                if (cell.formula && cell.dirty && c >= col1 && c <= col2 && r >= row1 &&
+                    r <= row2) {
                     visit(k);
                 }
             }
@@ -346,10 +378,10 @@ bool Grid::computeInOrder(std::size_t dirtyTargets) {
         return false;
     }
     // A walk over the whole order pays off unless the change is small against the sheet.
-    if (dirtyTargets * 64 < formulaCells_.size()) {
+    if (dirtyTargets * 64 < formulaCount_) {
         return false;
     }
-    if (order_.state == EvalOrder::State::Stale && dirtyTargets * 4 >= formulaCells_.size()) {
+    if (order_.state == EvalOrder::State::Stale && dirtyTargets * 4 >= formulaCount_) {
         // Ordering the whole sheet costs about what ordering this many targets would.
         buildEvalOrder();
     }
@@ -402,9 +434,8 @@ bool Grid::recalculateAll() {
             return true;
         }
     }
-    std::vector<CellKey> all(formulaCells_.begin(), formulaCells_.end());
     // Row by row, so that independent formulas compute in reading order.
-    std::sort(all.begin(), all.end());
+    std::vector<CellKey> all = sortedFormulaKeys();
     for (CellKey k : all) {
         cells_.at(k).dirty = true;
     }

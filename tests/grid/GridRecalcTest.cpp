@@ -332,3 +332,64 @@ TEST(GridRecalc, RangeReadsSeeWhatReferencesSee) {
     g.setFormula(3, 1, L"10", false);
     EXPECT_EQ(value(g, 6, 1), L"12");
 }
+
+// A block wider than the runs in which stored values are read: every cell counts once, a
+// numeric text counts as its number, an error anywhere is the result; the same whether the
+// formula computes on entry or in a whole-sheet recalculation.
+TEST(GridRecalc, WideRangesAreReadWhole) {
+    Grid g;
+    g.setMaxCols(200);
+    g.setMaxRows(3);
+    for (int c = 1; c <= 150; ++c) {
+        g.setCellNumber(c, 1, 1);
+    }
+    g.setValue(70, 1, L"5");  // 4 more than the 1 it replaces
+    g.setValue(71, 1, L"abc");
+    g.setFormula(1, 2, L"SUM(A1:ET1)", false);
+    g.setFormula(2, 2, L"SUMSQ(A1:ET1)", false);
+    g.setFormula(3, 2, L"COUNT(A1:ET1)", false);
+    EXPECT_EQ(value(g, 1, 2), L"153");
+    EXPECT_EQ(value(g, 2, 2), L"173");  // 148 ones and 25
+    EXPECT_EQ(value(g, 3, 2), L"149");
+
+    g.setBool(kPropAutoCalc, false);
+    g.setCellNumber(150, 1, 10);
+    g.setFormula(130, 1, L"1/0", false);
+    ASSERT_TRUE(g.recalculateAll());
+    EXPECT_EQ(value(g, 1, 2), L"#DIV/0!");
+    EXPECT_EQ(value(g, 2, 2), L"#DIV/0!");
+    g.setFormula(130, 1, L"2", false);
+    ASSERT_TRUE(g.recalculateAll());
+    EXPECT_EQ(value(g, 1, 2), L"163");
+    EXPECT_EQ(value(g, 2, 2), L"275");
+}
+
+// A change that reaches most of a sheet may compute the whole sheet at once: every dependent
+// follows, and a formula that does not read the change keeps what it computed.
+TEST(GridRecalc, ChangesReachingMostOfTheSheetUpdateEveryDependent) {
+    Grid g = sheet(true);
+    g.setCellNumber(1, 1, 1);
+    g.setCellNumber(2, 1, 100);
+    for (int r = 2; r <= 200; ++r) {
+        g.setFormula(1, r, L"A" + std::to_wstring(r - 1) + L"+1", false);
+    }
+    g.setFormula(3, 1, L"B1*2", false);
+    g.setFormula(3, 2, L"A200+C1", false);
+    EXPECT_EQ(value(g, 1, 200), L"200");
+    EXPECT_EQ(value(g, 3, 2), L"400");
+
+    g.setCellNumber(1, 1, 1001);  // reaches every formula but one
+    EXPECT_EQ(value(g, 1, 200), L"1200");
+    EXPECT_EQ(value(g, 3, 1), L"200");
+    EXPECT_EQ(value(g, 3, 2), L"1400");
+
+    g.setCellNumber(2, 1, 1);  // reaches two
+    EXPECT_EQ(value(g, 3, 1), L"2");
+    EXPECT_EQ(value(g, 3, 2), L"1202");
+    EXPECT_EQ(value(g, 1, 150), L"1150");
+
+    g.setCellNumber(1, 1, 1);  // with the order worked out by now
+    EXPECT_EQ(value(g, 1, 200), L"200");
+    EXPECT_EQ(value(g, 3, 1), L"2");
+    EXPECT_EQ(value(g, 3, 2), L"202");
+}

@@ -5,7 +5,9 @@
 // for writing the formula back as text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -79,15 +81,77 @@ constexpr int kMaxArguments = 255;
 
 }  // namespace ovgrid::formula
 
-namespace ovgrid {
+namespace ovgrid::formula {
 
-struct CompiledFormula::Impl {
-    std::vector<formula::Instr> code;
+// A formula's program while it is compiled: growing arrays, reused from one compile to the
+// next (see Impl::create for the stored form).
+struct ProgramBuilder {
+    std::vector<Instr> code;
     std::vector<double> numbers;
     std::vector<std::wstring> texts;
-    std::vector<formula::RefEntry> refs;
+    std::vector<RefEntry> refs;
     std::uint32_t maxStack = 0;
     bool hasCustomCalls = false;
+
+    void clear() {
+        code.clear();
+        numbers.clear();
+        texts.clear();
+        refs.clear();
+        maxStack = 0;
+        hasCustomCalls = false;
+    }
+};
+
+}  // namespace ovgrid::formula
+
+namespace ovgrid {
+
+// The stored program: this header with the code, numbers, references and texts right behind
+// it in the same allocation (one allocation a formula; a sheet holds many).
+struct CompiledFormula::Impl {
+    std::uint32_t codeCount = 0;
+    std::uint32_t numberCount = 0;
+    std::uint32_t refCount = 0;
+    std::uint32_t textCount = 0;
+    std::uint32_t maxStack = 0;
+    bool hasCustomCalls = false;
+
+    static Impl* create(const formula::ProgramBuilder& program);
+    static Impl* clone(const Impl& other);
+    static void destroy(Impl* impl);
+
+    std::span<formula::Instr> code() { return {at<formula::Instr>(codeOffset()), codeCount}; }
+    std::span<const formula::Instr> code() const {
+        return {at<formula::Instr>(codeOffset()), codeCount};
+    }
+    std::span<const double> numbers() const { return {at<double>(numbersOffset()), numberCount}; }
+    std::span<formula::RefEntry> refs() { return {at<formula::RefEntry>(refsOffset()), refCount}; }
+    std::span<const formula::RefEntry> refs() const {
+        return {at<formula::RefEntry>(refsOffset()), refCount};
+    }
+    std::span<const std::wstring> texts() const {
+        return {at<std::wstring>(textsOffset()), textCount};
+    }
+
+  private:
+    static constexpr std::size_t align8(std::size_t n) { return (n + 7) & ~std::size_t(7); }
+    static constexpr std::size_t codeOffset() { return align8(sizeof(Impl)); }
+    std::size_t numbersOffset() const {
+        return align8(codeOffset() + codeCount * sizeof(formula::Instr));
+    }
+    std::size_t refsOffset() const { return numbersOffset() + numberCount * sizeof(double); }
+    std::size_t textsOffset() const {
+        return align8(refsOffset() + refCount * sizeof(formula::RefEntry));
+    }
+    std::size_t totalSize() const { return textsOffset() + textCount * sizeof(std::wstring); }
+    static Impl* allocate(const Impl& counts);
+    // Copies `textCount` texts from `from` behind the arrays; frees the whole on failure.
+    void constructTexts(const std::wstring* from);
+    template <typename T>
+    T* at(std::size_t offset) const {
+        return reinterpret_cast<T*>(reinterpret_cast<std::byte*>(const_cast<Impl*>(this)) + offset);
+    }
 };
 
 }  // namespace ovgrid

@@ -115,13 +115,13 @@ std::wstring CompiledFormula::toText(RefStyle style, int col, int row) const {
         stack.pop_back();
         return top;
     };
-    for (const Instr& instr : impl_->code) {
+    for (const Instr& instr : impl_->code()) {
         switch (instr.op) {
             case Op::Number:
-                stack.push_back(ovbase::formulaNumberText(impl_->numbers[instr.a]));
+                stack.push_back(ovbase::formulaNumberText(impl_->numbers()[instr.a]));
                 break;
             case Op::Text:
-                stack.push_back(quoted(impl_->texts[instr.a]));
+                stack.push_back(quoted(impl_->texts()[instr.a]));
                 break;
             case Op::Bool:
                 stack.push_back(instr.a ? L"TRUE" : L"FALSE");
@@ -133,13 +133,13 @@ std::wstring CompiledFormula::toText(RefStyle style, int col, int row) const {
                 stack.emplace_back();
                 break;
             case Op::Name:
-                stack.push_back(impl_->texts[instr.a]);
+                stack.push_back(impl_->texts()[instr.a]);
                 break;
             case Op::Ref:
-                stack.push_back(pointText(impl_->refs[instr.a].first, style, col, row));
+                stack.push_back(pointText(impl_->refs()[instr.a].first, style, col, row));
                 break;
             case Op::Range: {
-                const formula::RefEntry& ref = impl_->refs[instr.a];
+                const formula::RefEntry& ref = impl_->refs()[instr.a];
                 stack.push_back(pointText(ref.first, style, col, row) + L":" +
                                 pointText(ref.last, style, col, row));
                 break;
@@ -160,7 +160,7 @@ std::wstring CompiledFormula::toText(RefStyle style, int col, int row) const {
                 callText(stack, formula::builtinAt(instr.fn).name, instr.argc);
                 break;
             case Op::CallCustom:
-                callText(stack, impl_->texts[instr.a], instr.argc);
+                callText(stack, impl_->texts()[instr.a], instr.argc);
                 break;
             case Op::IfEnd:
                 callText(stack, L"IF", instr.argc);

@@ -77,24 +77,30 @@ class Machine {
   public:
     Machine(const CompiledFormula::Impl& impl, EvalContext& context, int col, int row,
             Operand* stack)
-        : impl_(impl), context_(context), col_(col), row_(row), stack_(stack) {}
+        : impl_(impl),
+          numbers_(impl.numbers().data()),
+          refs_(impl.refs().data()),
+          context_(context),
+          col_(col),
+          row_(row),
+          stack_(stack) {}
 
     Value run() {
-        const Instr* code = impl_.code.data();
-        const std::size_t size = impl_.code.size();
+        const Instr* code = impl_.code().data();
+        const std::size_t size = impl_.code().size();
         std::size_t sp = 0;
         std::size_t pc = 0;
         while (pc < size) {
             const Instr& in = code[pc++];
             switch (in.op) {
                 case Op::Number:
-                    setNumber(stack_[sp++], impl_.numbers[in.a]);
+                    setNumber(stack_[sp++], numbers_[in.a]);
                     break;
                 case Op::Text: {
                     Operand& slot = stack_[sp++];
                     slot.kind = Operand::Kind::Value;
                     slot.value.kind = Value::Kind::Text;
-                    slot.value.text = impl_.texts[in.a];
+                    slot.value.text = impl_.texts()[in.a];
                     break;
                 }
                 case Op::Bool:
@@ -111,7 +117,7 @@ class Machine {
                     break;
                 case Op::Ref:
                 case Op::Range: {
-                    const formula::RefEntry& ref = impl_.refs[in.a];
+                    const formula::RefEntry& ref = refs_[in.a];
                     Operand& slot = stack_[sp++];
                     slot.kind = Operand::Kind::Ref;
                     slot.range = {ref.first.col, ref.first.row, ref.first.col, ref.first.row};
@@ -169,7 +175,7 @@ class Machine {
                 case Op::CallCustom: {
                     sp -= in.argc;
                     formula::CallFrame frame(context_, col_, row_, stack_ + sp, in.argc);
-                    Operand result = formula::callCustomFunction(impl_.texts[in.a], frame);
+                    Operand result = formula::callCustomFunction(impl_.texts()[in.a], frame);
                     stack_[sp++] = std::move(result);
                     break;
                 }
@@ -324,6 +330,8 @@ class Machine {
     }
 
     const CompiledFormula::Impl& impl_;
+    const double* numbers_;
+    const formula::RefEntry* refs_;
     EvalContext& context_;
     int col_;
     int row_;
@@ -334,7 +342,7 @@ class Machine {
 
 Value evaluate(const CompiledFormula& formula, EvalContext& context, int col, int row) {
     const CompiledFormula::Impl* impl = formula.impl_.get();
-    if (impl == nullptr || impl->code.empty()) {
+    if (impl == nullptr || impl->codeCount == 0) {
         return Value::fromError(ErrorCode::Value);
     }
     try {

@@ -16,22 +16,21 @@ namespace ovgrid::formula {
 
 namespace {
 
-template <typename Visit>
-bool forEachNumber(CallFrame& f, Visit visit) {
+// Calls visitOne(x) for each number given directly and visitRun(values, count, error) for
+// runs of block cells; visitRun skips what is no number and answers false, with `error` set,
+// at the first error value.
+template <typename VisitOne, typename VisitRun>
+bool forEachNumberRun(CallFrame& f, VisitOne visitOne, VisitRun visitRun) {
     for (int i = 0; i < f.count(); ++i) {
         const Operand& o = f.operand(i);
         if (o.isRef()) {
-            bool ok = walkRange(o.range, f.context(), [&](const Value& v) {
-                if (v.isError()) {
-                    f.error = v.error;
-                    return false;
-                }
-                if (v.isNumber()) {
-                    visit(v.number);
-                }
-                return true;
-            });
+            ErrorCode error = ErrorCode::Value;
+            bool ok =
+                walkRangeRuns(o.range, f.context(), [&](const Value* const* values, int count) {
+                    return visitRun(values, count, error);
+                });
             if (!ok) {
+                f.error = error;
                 return false;
             }
             continue;
@@ -40,9 +39,51 @@ bool forEachNumber(CallFrame& f, Visit visit) {
         if (!o.isMissing() && !toNumber(o.value, x, f.error)) {
             return false;
         }
-        visit(x);
+        visitOne(x);
     }
     return true;
+}
+
+template <typename Visit>
+bool forEachNumber(CallFrame& f, Visit visit) {
+    return forEachNumberRun(f, visit, [&](const Value* const* values, int count, ErrorCode& error) {
+        for (int i = 0; i < count; ++i) {
+            const Value& v = *values[i];
+            if (v.isError()) {
+                error = v.error;
+                return false;
+            }
+            if (v.isNumber()) {
+                visit(v.number);
+            }
+        }
+        return true;
+    });
+}
+
+// total = step(total, x) for every number, in order. Over a block the total is held in a
+// local: written through a reference it would be stored and reloaded for every cell, as a
+// cell's number might be the total itself.
+template <typename Step>
+bool foldNumbers(CallFrame& f, double& total, Step step) {
+    return forEachNumberRun(
+        f, [&](double x) { total = step(total, x); },
+        [&](const Value* const* values, int count, ErrorCode& error) {
+            double t = total;
+            for (int i = 0; i < count; ++i) {
+                const Value& v = *values[i];
+                if (v.isError()) {
+                    total = t;
+                    error = v.error;
+                    return false;
+                }
+                if (v.isNumber()) {
+                    t = step(t, v.number);
+                }
+            }
+            total = t;
+            return true;
+        });
 }
 
 bool collect(CallFrame& f, std::vector<double>& values) {
@@ -55,7 +96,7 @@ Operand num(double x) {
 
 Operand fnSum(CallFrame& f) {
     double sum = 0.0;
-    if (!forEachNumber(f, [&](double x) { sum += x; })) {
+    if (!foldNumbers(f, sum, [](double total, double x) { return total + x; })) {
         return f.failure();
     }
     return num(sum);
@@ -63,7 +104,7 @@ Operand fnSum(CallFrame& f) {
 
 Operand fnSumSq(CallFrame& f) {
     double sum = 0.0;
-    if (!forEachNumber(f, [&](double x) { sum += x * x; })) {
+    if (!foldNumbers(f, sum, [](double total, double x) { return total + x * x; })) {
         return f.failure();
     }
     return num(sum);

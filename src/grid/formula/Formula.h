@@ -78,11 +78,15 @@ class CompiledFormula {
     CompiledFormula copiedBy(int dCol, int dRow) const;
 
     struct Impl;
+    struct ImplDelete {
+        void operator()(Impl* impl) const;
+    };
 
   private:
     friend Value evaluate(const CompiledFormula& formula, EvalContext& context, int col, int row);
+    explicit CompiledFormula(Impl* impl) : impl_(impl) {}
 
-    std::unique_ptr<Impl> impl_;
+    std::unique_ptr<Impl, ImplDelete> impl_;
 };
 
 // Evaluates the formula of cell (col, row). Never throws; errors are values.

@@ -43,7 +43,7 @@ int precedenceOf(Op op) {
 
 class Parser {
   public:
-    Parser(std::wstring_view text, RefStyle style, int col, int row, CompiledFormula::Impl& out)
+    Parser(std::wstring_view text, RefStyle style, int col, int row, ProgramBuilder& out)
         : lexer_(text, style, col, row), out_(out) {
         advance();
     }
@@ -364,7 +364,7 @@ class Parser {
     }
 
     Lexer lexer_;
-    CompiledFormula::Impl& out_;
+    ProgramBuilder& out_;
     Token token_;
     int nesting_ = 0;
     int depth_ = 0;
@@ -374,8 +374,8 @@ class Parser {
 
 }  // namespace
 
-bool parseFormula(std::wstring_view text, RefStyle style, int col, int row,
-                  CompiledFormula::Impl& out, std::wstring& error) {
+bool parseFormula(std::wstring_view text, RefStyle style, int col, int row, ProgramBuilder& out,
+                  std::wstring& error) {
     if (text.size() > kMaxFormulaLength) {
         error =
             L"The formula is longer than " + std::to_wstring(kMaxFormulaLength) + L" characters";

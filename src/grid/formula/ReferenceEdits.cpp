@@ -31,11 +31,12 @@ void markDeleted(Instr& instr) {
 // Calls edit(entry, isRange) for each reference; a false answer turns it into #REF!.
 template <typename Edit>
 void editReferences(CompiledFormula::Impl& impl, Edit edit) {
-    for (Instr& instr : impl.code) {
+    const auto refs = impl.refs();
+    for (Instr& instr : impl.code()) {
         if (instr.op != Op::Ref && instr.op != Op::Range) {
             continue;
         }
-        RefEntry& entry = impl.refs[instr.a];
+        RefEntry& entry = refs[instr.a];
         if (instr.op == Op::Ref) {
             entry.last = entry.first;
         }
