@@ -301,7 +301,8 @@ class Grid {
     // Every stale formula cell the formula of `key` reads (itself too, when it reads itself).
     void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
     bool computeInOrder(std::size_t dirtyTargets);
-    void evaluateInOrder(std::size_t dirty);
+    // Evaluates the stale formulas (every one with `all`) in the order; `dirty` is how many.
+    void evaluateInOrder(std::size_t dirty, bool all = false);
     void buildPositions();
     void buildEvalOrder();
     template <typename Visit>

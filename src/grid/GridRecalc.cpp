@@ -401,14 +401,28 @@ bool Grid::computeInOrder(std::size_t dirtyTargets) {
     return true;
 }
 
-void Grid::evaluateInOrder(std::size_t dirty) {
+void Grid::evaluateInOrder(std::size_t dirty, bool all) {
     // The position table costs a pass over every cell: worth it for a large share of them.
     if (!order_.positionsTried && dirty * 4 >= cells_.size()) {
         buildPositions();
     }
-    for (const EvalOrder::Entry& e : order_.cells) {
+    const std::vector<EvalOrder::Entry>& cells = order_.cells;
+    const std::size_t count = cells.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        // Cells and programs lie all over the heap: fetch them a few steps ahead, each step
+        // reading what the one before fetched.
+        if (i + 16 < count) {
+            __builtin_prefetch(cells[i + 16].cell);
+        }
+        if (i + 8 < count) {
+            __builtin_prefetch(cells[i + 8].cell->formula.get());
+        }
+        if (i + 4 < count) {
+            cells[i + 4].cell->formula->prefetch();
+        }
+        const EvalOrder::Entry& e = cells[i];
         Cell& cell = *e.cell;
-        if (!cell.dirty) {
+        if (!all && !cell.dirty) {
             continue;
         }
         cell.dirty = false;
@@ -427,10 +441,7 @@ bool Grid::recalculateAll() {
             buildEvalOrder();
         }
         if (order_.state == EvalOrder::State::Ready) {
-            for (const EvalOrder::Entry& e : order_.cells) {
-                e.cell->dirty = true;
-            }
-            evaluateInOrder(order_.cells.size());
+            evaluateInOrder(order_.cells.size(), true);
             return true;
         }
     }

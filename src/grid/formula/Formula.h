@@ -66,6 +66,10 @@ class CompiledFormula {
     // functions, ROW()/COLUMN() without arguments are fine; this is for custom callbacks).
     bool isVolatile() const;
 
+    // Asks the processor to fetch the program ahead of its evaluation (a walk over many
+    // formulas would otherwise wait for each one in turn).
+    void prefetch() const { __builtin_prefetch(impl_.get()); }
+
     // Structural edits of the sheet. The formula lives in cell (col, row) *before* the edit.
     // References behind the edit point move; references into deleted cells become #REF!.
     void insertRows(int at, int count, int col, int row);
