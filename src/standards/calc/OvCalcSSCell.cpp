@@ -2,6 +2,8 @@
 // variable names become cell coordinates, the grid computes it in the Calc cell itself, and the
 // result is stored in the variable and written into its cell. An equation that names
 // "CallChild" runs a child sheet instead.
+#include <algorithm>
+
 #include "base/CaseFolding.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
@@ -134,8 +136,23 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    varCells[varIndex].setNewValue(*this, result);
+    setVariable(varIndex, result);  // a cell refusing the value keeps its last one
     return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::setVariable(int index, const Tvx_String& value) {
+    OvVarCell& cell = varCells[index];
+    const auto at = static_cast<std::size_t>(index);
+    if (at < cellTyped_.size() && cellTyped_[at]) {
+        cell.setNewValue(value);
+        return setCellValue(cell.col, cell.row, cell.value) ? Acad::eOk : Acad::eInvalidInput;
+    }
+    const Acad::ErrorStatus status = cell.setNewValue(*this, value);
+    if (status == Acad::eOk) {
+        cellTyped_.resize(std::max(cellTyped_.size(), static_cast<std::size_t>(varCells.length())));
+        cellTyped_[at] = true;
+    }
+    return status;
 }
 
 Tvx_String OvCalcSS::replaceVarNames(const Tvx_String& expression) const {

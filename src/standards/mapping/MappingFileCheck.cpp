@@ -7,6 +7,7 @@
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
+#include "standards/mapping/KeptMappingFiles.h"
 #include "standards/mapping/MappingLine.h"
 #include "standards/mapping/OvObjectMap.h"
 #include "standards/mapping/OvSSMapping.h"
@@ -15,6 +16,10 @@ namespace {
 
 // The file's lines (header included); false with the reason.
 bool readLines(const Tvx_String& path, Tvx_StringArray& lines, Tvx_String& reason) {
+    if (const auto kept = keptMappingFileLines(path)) {
+        lines = *kept;
+        return true;
+    }
     const Tvx_String shown = shownPath(path);
     if (!fileExists(path)) {
         reason = L"no mapping file " + shown;

@@ -6,6 +6,7 @@
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
 #include "core/Tvx_Settings.h"
+#include "standards/mapping/KeptMappingFiles.h"
 #include "standards/mapping/MappingLine.h"
 #include "standards/mapping/OvSSMapping.h"
 #include "standards/mapping/StandardsSheetFile.h"
@@ -14,6 +15,10 @@ namespace {
 
 // The lines of the mapping file without its header; false when the file cannot be read.
 bool readMappingLines(const Tvx_String& path, Tvx_StringArray& lines) {
+    if (const auto kept = keptMappingFileLines(path)) {
+        lines = mappingLinesOf(*kept);
+        return true;
+    }
     Tvx_StringArray fileLines;
     if (!ObjectExportReadFile(path, fileLines)) {
         return false;
