@@ -76,6 +76,9 @@ class OvCalcSS : public Tvx_Spread {
     Acad::ErrorStatus calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell);
     // The computed value of the equation in (col, row) into its variable.
     Acad::ErrorStatus takeResult(int col, int row, int varIndex, Tvx_String& reason);
+    // The same for an equation of a direct prepared copy, computed without its cell.
+    Acad::ErrorStatus takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
+                                       Tvx_String& reason);
     // Stores `value` in variable `index` and writes it, typed, into its cell.
     Acad::ErrorStatus setVariable(int index, const Tvx_String& value);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);

@@ -10,6 +10,7 @@
 #include "grid/Value.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/CallChildCall.h"
+#include "standards/calc/DirectEvaluation.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/WholeWordReplace.h"
@@ -113,8 +114,15 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcC
 }
 
 Acad::ErrorStatus OvCalcSS::calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell) {
-    grid()->reCalcCell(col, row);
     Tvx_String reason;
+    if (prepared_->direct) {
+        if (takeDirectResult(col, row, cell, reason) == Acad::eOk) {
+            return Acad::eOk;
+        }
+        equationFailed(col, row, cell.left, cell.replaced, reason);
+        return Acad::eInvalidInput;
+    }
+    grid()->reCalcCell(col, row);
     if (takeResult(col, row, cell.varIndex, reason) == Acad::eOk) {
         return Acad::eOk;
     }
@@ -137,6 +145,18 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
         return Acad::eInvalidInput;
     }
     setVariable(varIndex, result);  // a cell refusing the value keeps its last one
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
+                                             Tvx_String& reason) {
+    Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
+    const ovgrid::Value computed = evaluateOnGrid(*cell.formula, *grid(), col, row);
+    if (computed.isError()) {
+        reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
+        return Acad::eInvalidInput;
+    }
+    setVariable(cell.varIndex, valueModeText(computed));
     return Acad::eOk;
 }
 
