@@ -2,11 +2,13 @@
 #include "core/AtomicFile.h"
 
 #include "base/AtomicFile.h"
+#include "core/FileLookupScope.h"
 #include "core/Paths.h"
 
 bool atomicWriteFile(const Tvx_String& path, std::string_view bytes, Tvx_String* error) {
     std::wstring why;
     const bool written = ovbase::writeFileAtomically(toFileSystemPath(path), bytes, &why);
+    forgetFileLookups();
     if (!written && error) {
         *error = Tvx_String(why);
     }

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/AtomicFile.h"
+#include "core/FileLookupScope.h"
 #include "core/NumberHelpers.h"
 #include "core/Paths.h"
 
@@ -46,8 +47,8 @@ bool matchFrom(const std::wstring& name, std::size_t n, const std::wstring& patt
 }  // namespace
 
 bool fileExists(const Tvx_String& path) {
-    std::error_code ec;
-    return !path.isEmpty() && fs::is_regular_file(toFileSystemPath(path), ec);
+    FileStamp stamp;
+    return !path.isEmpty() && lookUpFileStamp(toFileSystemPath(path), stamp);
 }
 
 bool folderExists(const Tvx_String& path) {
@@ -61,6 +62,7 @@ bool createFolder(const Tvx_String& path) {
     }
     std::error_code ec;
     fs::create_directories(toFileSystemPath(path), ec);
+    forgetFileLookups();
     return folderExists(path);
 }
 
@@ -78,6 +80,7 @@ bool deleteFile(const Tvx_String& path) {
     }
     std::error_code ec;
     fs::remove(toFileSystemPath(path), ec);
+    forgetFileLookups();
     return !fs::exists(fs::symlink_status(toFileSystemPath(path), ec));
 }
 

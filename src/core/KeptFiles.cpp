@@ -1,10 +1,10 @@
 // KeptFiles.cpp - file stamps and reading for the kept-files template.
 #include "core/KeptFiles.h"
 
-#include <sys/stat.h>
 #include <time.h>
 
 #include "core/AtomicFile.h"
+#include "core/FileLookupScope.h"
 #include "core/Paths.h"
 
 namespace {
@@ -15,16 +15,7 @@ constexpr std::int64_t kYoungSeconds = 2;
 }  // namespace
 
 bool readFileStamp(const std::filesystem::path& path, FileStamp& stamp) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return false;
-    }
-    stamp.device = static_cast<std::uint64_t>(info.st_dev);
-    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
-    stamp.size = static_cast<std::int64_t>(info.st_size);
-    stamp.modifiedSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
-    stamp.modifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-    return true;
+    return lookUpFileStamp(path, stamp);
 }
 
 bool isYoungStamp(const FileStamp& stamp) {

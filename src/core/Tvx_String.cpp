@@ -134,13 +134,32 @@ bool Tvx_String::endsWith(const Tvx_String& suffix, bool caseSensitive) const {
 }
 
 bool Tvx_String::equal(const Tvx_String& other, bool caseSensitive) const {
+    // Folding maps one character to one, so texts of different lengths never match.
+    if (text_.size() != other.text_.size()) {
+        return false;
+    }
     return compare(other, caseSensitive) == 0;
 }
 
 int Tvx_String::compare(const Tvx_String& other, bool caseSensitive) const {
-    const int result = caseSensitive ? text_.compare(other.text_)
-                                     : ovbase::toLower(text_).compare(ovbase::toLower(other.text_));
-    return result < 0 ? -1 : (result > 0 ? 1 : 0);
+    if (caseSensitive) {
+        const int result = text_.compare(other.text_);
+        return result < 0 ? -1 : (result > 0 ? 1 : 0);
+    }
+    // The order of the lower-cased texts, folded character by character rather than copied:
+    // names are compared this way in every lookup.
+    const std::size_t common = std::min(text_.size(), other.text_.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const wchar_t a = ovbase::toLowerChar(text_[i]);
+        const wchar_t b = ovbase::toLowerChar(other.text_[i]);
+        if (a != b) {
+            return a < b ? -1 : 1;
+        }
+    }
+    if (text_.size() == other.text_.size()) {
+        return 0;
+    }
+    return text_.size() < other.text_.size() ? -1 : 1;
 }
 
 Tvx_String Tvx_String::left(int count) const {

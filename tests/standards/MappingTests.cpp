@@ -8,6 +8,7 @@
 
 #include "StandardsFixture.h"
 #include "host/HostServices.h"
+#include "standards/mapping/MappingFileCheck.h"
 #include "standards/mapping/OvSSMapping.h"
 
 namespace {
@@ -299,4 +300,40 @@ TEST_F(MappingFile, HeaderOnlyFileIsEmpty) {
     OvSSMapping mapping = mappingOf({object(L"old", L"m", OvMapGenVar, L"o")});
     EXPECT_EQ(mapping.getMappingFromFile(L"Empty", L"K"), Acad::eOk);
     EXPECT_EQ(mapping.mappedObjects().length(), 1);
+}
+
+// A key's line is parsed once per version of the file: an edit in place (same size, within the
+// clock's resolution) and a line without "=" must still read as the file says.
+TEST_F(MappingFile, EveryReadFollowsTheFileAsItIsNow) {
+    const auto file = path("Connection Standards/Beam.map");
+    auto firstVariable = [](const wchar_t* key) {
+        OvSSMapping mapping;
+        if (mapping.getMappingFromFile(L"Beam", key) != Acad::eOk ||
+            mapping.mappedObjects().isEmpty()) {
+            return std::wstring(L"<none>");
+        }
+        return mapping.mappedObjects()[0].ssVar.wstr();
+    };
+    EXPECT_EQ(firstVariable(L"KeyB"), L"Name");
+    EXPECT_EQ(firstVariable(L"KeyB"), L"Name");
+    std::string bytes = readBytes(file);
+    bytes.replace(bytes.find("KeyB=Name"), 9, "KeyB=Nome");
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    EXPECT_EQ(firstVariable(L"KeyB"), L"Nome");
+
+    // The line without "=" has the empty key: it fails and leaves the list as it was, each time.
+    for (int run = 0; run < 2; ++run) {
+        OvSSMapping kept = mappingOf({object(L"old", L"m", OvMapGenVar, L"o")});
+        EXPECT_EQ(kept.getMappingFromFile(L"Beam", L""), Acad::eInvalidInput);
+        ASSERT_EQ(kept.mappedObjects().length(), 1);
+        EXPECT_EQ(kept.mappedObjects()[0].ssVar, Tvx_String(L"old"));
+    }
+
+    // A line found sound is checked again once the file changed.
+    Tvx_String reason;
+    EXPECT_TRUE(checkMappingFile(L"Beam", L"KeyB", reason));
+    EXPECT_TRUE(checkMappingFile(L"Beam", L"KeyB", reason));
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << "KeyB=Broken\n";
+    EXPECT_FALSE(checkMappingFile(L"Beam", L"KeyB", reason));
+    EXPECT_NE(reason.wstr().find(L"is not a valid mapping"), std::wstring::npos) << reason.wstr();
 }

@@ -62,12 +62,17 @@ Tvx_DbMacro* Tvx_Drawing::addMacro(std::unique_ptr<Tvx_Macro> macro) {
 }
 
 Tvx_DbMacro* Tvx_Drawing::findDbMacro(const AcDbObjectId& id) const {
-    for (const auto& dbMacro : macros_) {
-        if (!id.isNull() && dbMacro->id() == id) {
-            return dbMacro.get();
-        }
+    if (id.isNull()) {
+        return nullptr;
     }
-    return nullptr;
+    // addMacro is the only way in and hands out ever larger ids, so the list is in id order:
+    // a drawing of many macros is not searched from the start for each one.
+    const auto found =
+        std::lower_bound(macros_.begin(), macros_.end(), id,
+                         [](const std::unique_ptr<Tvx_DbMacro>& dbMacro, const AcDbObjectId& key) {
+                             return dbMacro->id() < key;
+                         });
+    return found != macros_.end() && (*found)->id() == id ? found->get() : nullptr;
 }
 
 Tvx_Profile* Tvx_Drawing::findProfile(const AcDbObjectId& id) {

@@ -1,6 +1,7 @@
 // Tvx_DrawingWriter.cpp - writes a drawing as a drawing file. Drawing profiles are numbered
 // 1, 2, ... in the file, and base profiles are written as those numbers.
 #include <map>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -52,7 +53,8 @@ json writeModule(const Tvx_Module& module) {
                 offsets[utf8(cutOffsetTypeKey(static_cast<OvCutOffsetType>(k)))] = *cut.offsets[k];
             }
         }
-        j["cuts"].push_back({{"name", utf8(cut.name)}, {"kind", cut.kind}, {"offsets", offsets}});
+        j["cuts"].push_back(
+            {{"name", utf8(cut.name)}, {"kind", cut.kind}, {"offsets", std::move(offsets)}});
     }
     if (const auto* bolts = dynamic_cast<const Tvx_BoltModule*>(&module)) {
         const Tvx_BoltData& data = bolts->boltData();
@@ -86,7 +88,7 @@ json writeMacro(const Tvx_Macro& macro) {
     for (int m = 0; m < macro.moduleCount(); ++m) {
         modules.push_back(writeModule(*macro.module(m)));
     }
-    json j = {{"name", utf8(macro.name())}, {"modules", modules}};
+    json j = {{"name", utf8(macro.name())}, {"modules", std::move(modules)}};
     if (!isEmptyMacroSettings(macro.settings())) {
         j["settings"] = macroSettingsJson(macro.settings());
     }

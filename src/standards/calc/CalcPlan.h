@@ -46,8 +46,8 @@ struct OvCalcCellPlan {
 };
 
 // A copy of the sheet whose variable cells are typed and whose Calc equations are typed and
-// compiled in their cells already (not computed), for calculations with the given general
-// variables. Only made where it
+// compiled in their cells already (not computed; in a direct copy only typed), for
+// calculations with the given general variables. Only made where it
 // cannot change a result: no variable lives below the Calc header and no equation reads a
 // cell there, so the equations still in text form while an earlier one computes are never
 // read. `header` is where the Calc header stood; a calculation that finds it elsewhere does
@@ -57,6 +57,9 @@ struct OvPreparedSheet {
     Tvx_StringArray genVarValues;
     int headerCol = 0;
     int headerRow = 0;
+    // No cell of the sheet holds a formula: the equations are not placed in their cells but
+    // computed from the stored values (DirectEvaluation.h).
+    bool direct = false;
     std::shared_ptr<const ovgrid::Grid> sheet;  // null: these variables cannot be prepared
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;
 };

@@ -71,6 +71,7 @@ Acad::ErrorStatus OvCalcSS::calculateOnce(OvDlgStandardsData& data) {
     planBound_ = false;
     declaredWithoutDuplicates_ = false;
     lookup_.reset();
+    cellTyped_.clear();
     genVarNames.removeAll();
     genVarValues.removeAll();
     {
@@ -162,6 +163,7 @@ Acad::ErrorStatus OvCalcSS::calcMacroMode(OvDlgStandardsData& data) {
                          L"the variables' values cannot be written into their cells");
             return Acad::eInvalidInput;
         }
+        cellTyped_.assign(static_cast<std::size_t>(varCells.length()), true);
     }
     {
         Tvx_FunctionTimer timer(gSSSreplaceGenVars);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
@@ -75,6 +76,11 @@ class OvCalcSS : public Tvx_Spread {
     Acad::ErrorStatus calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell);
     // The computed value of the equation in (col, row) into its variable.
     Acad::ErrorStatus takeResult(int col, int row, int varIndex, Tvx_String& reason);
+    // The same for an equation of a direct prepared copy, computed without its cell.
+    Acad::ErrorStatus takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
+                                       Tvx_String& reason);
+    // Stores `value` in variable `index` and writes it, typed, into its cell.
+    Acad::ErrorStatus setVariable(int index, const Tvx_String& value);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
     // The variable whose name equals `name` ignoring case (the first such one).
@@ -103,4 +109,7 @@ class OvCalcSS : public Tvx_Spread {
     bool restartUnprepared_ = false;
     // While the Calc area runs: the variables' name lookup.
     std::shared_ptr<const OvVarNameLookup> lookup_;
+    // Per variable: its cell took a value of this calculation, so it has its type and holds no
+    // text that setting the type would convert; setting the type again would change nothing.
+    std::vector<bool> cellTyped_;
 };

@@ -75,7 +75,7 @@ Acad::ErrorStatus OvCalcSS::callChild(const Tvx_String& expression, Tvx_String& 
             reason = L"the child's result \"" + returned.name + L"\" would change an Input";
             return Acad::eInvalidInput;
         }
-        varCells[index].setValueFromOther(*this, returned);
+        setVariable(index, returned.value);  // as setValueFromOther
     }
     return Acad::eOk;
 }

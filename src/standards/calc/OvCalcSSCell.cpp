@@ -2,12 +2,15 @@
 // variable names become cell coordinates, the grid computes it in the Calc cell itself, and the
 // result is stored in the variable and written into its cell. An equation that names
 // "CallChild" runs a child sheet instead.
+#include <algorithm>
+
 #include "base/CaseFolding.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
 #include "grid/Value.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/CallChildCall.h"
+#include "standards/calc/DirectEvaluation.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/WholeWordReplace.h"
@@ -111,8 +114,15 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcC
 }
 
 Acad::ErrorStatus OvCalcSS::calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell) {
-    grid()->reCalcCell(col, row);
     Tvx_String reason;
+    if (prepared_->direct) {
+        if (takeDirectResult(col, row, cell, reason) == Acad::eOk) {
+            return Acad::eOk;
+        }
+        equationFailed(col, row, cell.left, cell.replaced, reason);
+        return Acad::eInvalidInput;
+    }
+    grid()->reCalcCell(col, row);
     if (takeResult(col, row, cell.varIndex, reason) == Acad::eOk) {
         return Acad::eOk;
     }
@@ -134,8 +144,35 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    varCells[varIndex].setNewValue(*this, result);
+    setVariable(varIndex, result);  // a cell refusing the value keeps its last one
     return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
+                                             Tvx_String& reason) {
+    Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
+    const ovgrid::Value computed = evaluateOnGrid(*cell.formula, *grid(), col, row);
+    if (computed.isError()) {
+        reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
+        return Acad::eInvalidInput;
+    }
+    setVariable(cell.varIndex, valueModeText(computed));
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::setVariable(int index, const Tvx_String& value) {
+    OvVarCell& cell = varCells[index];
+    const auto at = static_cast<std::size_t>(index);
+    if (at < cellTyped_.size() && cellTyped_[at]) {
+        cell.setNewValue(value);
+        return setCellValue(cell.col, cell.row, cell.value) ? Acad::eOk : Acad::eInvalidInput;
+    }
+    const Acad::ErrorStatus status = cell.setNewValue(*this, value);
+    if (status == Acad::eOk) {
+        cellTyped_.resize(std::max(cellTyped_.size(), static_cast<std::size_t>(varCells.length())));
+        cellTyped_[at] = true;
+    }
+    return status;
 }
 
 Tvx_String OvCalcSS::replaceVarNames(const Tvx_String& expression) const {

@@ -43,7 +43,7 @@ Acad::ErrorStatus OvCalcSS::getFromVars(const OvDlgStandardsData& data) {
         OvVarCell& cell = varCells[i];
         if (cell.isLocal()) {
             ++locals;
-            cell.setNewValue(*this, Tvx_String());
+            setVariable(i, Tvx_String());
             continue;
         }
         const int bound = i - locals;
@@ -59,7 +59,7 @@ Acad::ErrorStatus OvCalcSS::getFromVars(const OvDlgStandardsData& data) {
                          L"an Output bound to the caller's Input \"" + passed[bound].name + L"\"");
             return Acad::eInvalidInput;
         }
-        if (cell.setNewValue(*this, passed[bound].value) != Acad::eOk) {
+        if (setVariable(i, passed[bound].value) != Acad::eOk) {
             sheetProblem(OvCalcProblem::Variable, cell.name,
                          L"the value cannot be written into its cell");
             return Acad::eInvalidInput;

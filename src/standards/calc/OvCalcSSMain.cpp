@@ -83,4 +83,5 @@ void OvCalcSS::findDuplicates() {
     for (int i = indices.length() - 1; i >= 0; --i) {
         varCells.removeAt(indices[i]);
     }
+    cellTyped_.clear();  // the indices moved
 }

@@ -12,6 +12,15 @@ constexpr long kStringFormulaStyle = 0x110000;
 constexpr int kStringFormulaMaxLength = 200;
 constexpr int kNumberDecimals = 7;
 
+bool holdsFormulas(const ovgrid::Grid& sheet) {
+    for (const auto& entry : sheet.cells()) {
+        if (sheet.hasFormula(ovgrid::keyCol(entry.first), ovgrid::keyRow(entry.first))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool readsRowsBelow(const ovgrid::CompiledFormula& formula, int row) {
     bool below = false;
     formula.forEachReference([&](const ovgrid::CellRange& range) {
@@ -67,6 +76,7 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
         variable.setTypeToSS(spread);
     }
     const bool replace = !names.isEmpty() && !values.isEmpty();
+    const bool direct = !holdsFormulas(*spread.grid());
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;
     for (int row = headerRow + 1; row <= spread.getMaxRows(); ++row) {
         for (int col = 1; col <= spread.getMaxCols(); ++col) {
@@ -90,7 +100,7 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
                 return prepared;
             }
             setEquationCellType(spread, col, row, variables[cell->varIndex].valueType);
-            if (!spread.grid()->setCompiledFormula(col, row, cell->formula, false)) {
+            if (!direct && !spread.grid()->setCompiledFormula(col, row, cell->formula, false)) {
                 return prepared;
             }
             cells.emplace(ovgrid::cellKey(col, row), cell);
@@ -100,6 +110,7 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
     if (!sheet->loadFromSheet(*spread.grid())) {
         return prepared;
     }
+    prepared->direct = direct;
     prepared->sheet = std::move(sheet);
     prepared->cells = std::move(cells);
     return prepared;

@@ -2,6 +2,7 @@
 // aid, and the development listing of a variable list.
 #include "standards/calc/StartDlgStandardsSS.h"
 
+#include "core/FileLookupScope.h"
 #include "core/OvTempResourceOverride.h"
 #include "host/HostServices.h"
 #include "standards/CDlgSSStandards.h"
@@ -11,6 +12,8 @@
 
 bool StartDlgStandardsSS(OvDlgStandardsData& data) {
     OvTempResourceOverride resources(OvTempResourceOverride::ActivateNow{});
+    // The calculation (with its children) sees one state of its files, each looked at once.
+    const FileLookupScope files;
     auto* dlg = static_cast<CDlgSSStandards*>(gSSDlgsMgr.getDlg());
     if (dlg == nullptr) {
         data.problems.removeAll();

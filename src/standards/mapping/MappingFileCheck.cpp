@@ -7,14 +7,23 @@
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
+#include "standards/mapping/KeptMappingFiles.h"
 #include "standards/mapping/MappingLine.h"
 #include "standards/mapping/OvObjectMap.h"
 #include "standards/mapping/OvSSMapping.h"
 
 namespace {
 
+// The line of `key` in the mapping file at `path`, every entry parsing; false with the reason.
+bool checkLines(const Tvx_String& path, const KeptMappingFile* kept, const Tvx_String& key,
+                Tvx_String& reason);
+
 // The file's lines (header included); false with the reason.
 bool readLines(const Tvx_String& path, Tvx_StringArray& lines, Tvx_String& reason) {
+    if (const auto kept = keptMappingFile(path)) {
+        lines = kept->lines();
+        return true;
+    }
     const Tvx_String shown = shownPath(path);
     if (!fileExists(path)) {
         reason = L"no mapping file " + shown;
@@ -47,9 +56,30 @@ bool readMappingKeys(const Tvx_String& ssName, Tvx_StringArray& keys, Tvx_String
 
 bool checkMappingFile(const Tvx_String& ssName, const Tvx_String& key, Tvx_String& reason) {
     const Tvx_String path = OvSSMapping::mappingFilePath(ssName);
+    // A sound line stays sound while the file stays the same; a fault is worked out each time
+    // (its text names the path as the caller gave it).
+    const auto kept = keptMappingFile(path);
+    if (kept != nullptr && kept->checkedSound(key)) {
+        return true;
+    }
+    if (!checkLines(path, kept.get(), key, reason)) {
+        return false;
+    }
+    if (kept != nullptr) {
+        kept->setCheckedSound(key);
+    }
+    return true;
+}
+
+namespace {
+
+bool checkLines(const Tvx_String& path, const KeptMappingFile* kept, const Tvx_String& key,
+                Tvx_String& reason) {
     const Tvx_String shown = shownPath(path);
     Tvx_StringArray fileLines;
-    if (!readLines(path, fileLines, reason)) {
+    if (kept != nullptr) {
+        fileLines = kept->lines();
+    } else if (!readLines(path, fileLines, reason)) {
         return false;
     }
     const int headerLines = !fileLines.isEmpty() && isMappingHeader(fileLines[0]) ? 1 : 0;
@@ -100,3 +130,5 @@ bool checkMappingFile(const Tvx_String& ssName, const Tvx_String& key, Tvx_Strin
     }
     return true;
 }
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include "core/StringHelpers.h"
 #include "core/TextFile.h"
 #include "core/Tvx_Settings.h"
+#include "standards/mapping/KeptMappingFiles.h"
 #include "standards/mapping/MappingLine.h"
 #include "standards/mapping/OvSSMapping.h"
 #include "standards/mapping/StandardsSheetFile.h"
@@ -14,6 +15,10 @@ namespace {
 
 // The lines of the mapping file without its header; false when the file cannot be read.
 bool readMappingLines(const Tvx_String& path, Tvx_StringArray& lines) {
+    if (const auto kept = keptMappingFile(path)) {
+        lines = mappingLinesOf(kept->lines());
+        return true;
+    }
     Tvx_StringArray fileLines;
     if (!ObjectExportReadFile(path, fileLines)) {
         return false;
@@ -37,17 +42,11 @@ bool objectReadsBack(const OvObjectMap& object, const Tvx_String& ssVar,
            reread.kind == object.kind;
 }
 
-}  // namespace
-
-Tvx_String OvSSMapping::mappingFilePath(const Tvx_String& ssName) {
-    return changeExtension(resolveStandardsFile(ssName), L"map");
-}
-
-Acad::ErrorStatus OvSSMapping::getMappingFromFile(const Tvx_String& ssName, const Tvx_String& key) {
-    Tvx_StringArray lines;
-    if (!readMappingLines(mappingFilePath(ssName), lines)) {
-        return Acad::eInvalidInput;
-    }
+// The objects of the line for `key` into `mapping`, as reading the mapping file does; `replaced`
+// tells whether its object list was replaced.
+Acad::ErrorStatus readMappingLine(OvSSMapping& mapping, const Tvx_StringArray& lines,
+                                  const Tvx_String& key, bool& replaced) {
+    replaced = false;
     if (lines.isEmpty()) {
         return Acad::eOk;
     }
@@ -55,7 +54,40 @@ Acad::ErrorStatus OvSSMapping::getMappingFromFile(const Tvx_String& ssName, cons
     if (index < 0) {
         return Acad::eInvalidInput;
     }
-    return initMappingFromLine(lines[index]);
+    const Acad::ErrorStatus status = mapping.initMappingFromLine(lines[index]);
+    replaced = status == Acad::eOk;  // a line without "=" leaves the list as it was
+    return status;
+}
+
+}  // namespace
+
+Tvx_String OvSSMapping::mappingFilePath(const Tvx_String& ssName) {
+    return changeExtension(resolveStandardsFile(ssName), L"map");
+}
+
+Acad::ErrorStatus OvSSMapping::getMappingFromFile(const Tvx_String& ssName, const Tvx_String& key) {
+    const Tvx_String path = mappingFilePath(ssName);
+    if (const auto kept = keptMappingFile(path)) {
+        // Every macro mapped under this key reads the same line: it is parsed once per version.
+        const auto read = kept->readFor(key, [&] {
+            OvSSMapping scratch;
+            MappingRead made;
+            made.status =
+                readMappingLine(scratch, mappingLinesOf(kept->lines()), key, made.replaces);
+            made.objects = scratch.mappedObjects();
+            return made;
+        });
+        if (read->replaces) {
+            objects_ = read->objects;
+        }
+        return read->status;
+    }
+    Tvx_StringArray lines;
+    if (!readMappingLines(path, lines)) {
+        return Acad::eInvalidInput;
+    }
+    bool replaced = false;
+    return readMappingLine(*this, lines, key, replaced);
 }
 
 Acad::ErrorStatus OvSSMapping::setMappingToFile(const Tvx_String& ssName,

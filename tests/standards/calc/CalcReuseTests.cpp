@@ -161,3 +161,55 @@ TEST_F(CalcTest, AVariableTurningIntoTheCalcHeaderGivesWhatTheFileGives) {
     EXPECT_EQ(outcome(request(L"HEB200"), messages), usual);
     EXPECT_NE(fresh, usual);
 }
+
+// Later calculations of a sheet without formula cells compute each equation straight from the
+// cells it reads; every kind of result must come out as the grid reads it from a formula cell:
+// numbers to 15 digits, texts, TRUE as 1, an error failing the equation, an empty text, and a
+// text a Double cell refuses (the variable takes it, the cell keeps what it held).
+TEST_F(CalcTest, EveryKindOfResultComesOutTheSameOnEveryRun) {
+    gSettings.current.calcWarnings = true;
+    auto run = [&] {
+        OvDlgStandardsData data = listRequest(
+            L"Kinds",
+            {variable(L"T", OvCellInput, L"7"), variable(L"S", OvCellInput, L"IPE", OvValueString),
+             variable(L"N", OvCellInput, L"10", OvValueInt), variable(L"Sum", OvCellOutput, L""),
+             variable(L"Label", OvCellOutput, L"", OvValueString),
+             variable(L"Flag", OvCellOutput, L""),
+             variable(L"Num", OvCellOutput, L"", OvValueString),
+             variable(L"FromText", OvCellOutput, L""),
+             variable(L"Rounded", OvCellOutput, L"", OvValueInt),
+             variable(L"Err", OvCellOutput, L"5"),
+             variable(L"Blank", OvCellOutput, L"x", OvValueString),
+             variable(L"Back", OvCellOutput, L""),
+             variable(L"Echo", OvCellOutput, L"", OvValueString)});
+        messages.clear();
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        std::wstring out;
+        for (const wchar_t* name : {L"Sum", L"Label", L"Flag", L"Num", L"FromText", L"Rounded",
+                                    L"Err", L"Blank", L"Back", L"Echo"}) {
+            out += valueOf(data, name).wstr() + L"|";
+        }
+        return out + std::to_wstring(messages.messages().size());
+    };
+    clearSheetCache();
+    // The Err equation fails (one message) and Err keeps the value it was handed.
+    const std::wstring expected = L"17|IPE-7|1|14|IPE|2.5|5||1|14!|1";
+    EXPECT_EQ(run(), expected);
+    EXPECT_EQ(run(), expected);
+    EXPECT_EQ(run(), expected);
+}
+
+// A formula cell of the sheet that reads a variable computes again before an equation reads it,
+// on the first run and on later ones.
+TEST_F(CalcTest, AFormulaCellOfTheSheetFollowsTheVariablesItReads) {
+    auto scaled = [](const wchar_t* t) {
+        OvDlgStandardsData data = listRequest(
+            L"SheetFormula", {variable(L"T", OvCellInput, t), variable(L"S", OvCellOutput, L"")});
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        return valueOf(data, L"S").wstr();
+    };
+    clearSheetCache();
+    EXPECT_EQ(scaled(L"7"), L"73.5");
+    EXPECT_EQ(scaled(L"7"), L"73.5");
+    EXPECT_EQ(scaled(L"2"), L"21");
+}
