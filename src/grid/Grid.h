@@ -232,6 +232,11 @@ class Grid {
     // --- recalculation
     bool recalculateAll();
     bool reCalcCell(int col, int row);
+    // The value `formula` computes as if it stood in cell (col, row), read from what the cells
+    // hold now (stale formulas are not brought up to date), without storing it anywhere. The
+    // grid and the cell are current for registered functions while it runs, as in any
+    // evaluation; what they write is settled afterwards.
+    Value evaluateAt(const CompiledFormula& formula, int col, int row);
 
     // --- registered functions (a name registered again replaces the earlier entry)
     bool addCustomFunctionExt(std::wstring_view name, int minArgs, int maxArgs,

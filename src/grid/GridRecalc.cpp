@@ -455,6 +455,21 @@ bool Grid::recalculateAll() {
     return true;
 }
 
+Value Grid::evaluateAt(const CompiledFormula& formula, int col, int row) {
+    if (evalDepth_ >= kMaxEvalDepth) {
+        return Value::fromError(ErrorCode::Value);
+    }
+    Value result;
+    {
+        GridEvaluator context(*this, col, row);
+        result = evaluate(formula, context, col, row);
+    }
+    if (evalDepth_ == 0) {
+        runPendingAutoCalc();
+    }
+    return result;
+}
+
 bool Grid::reCalcCell(int col, int row) {
     if (!toInternal(col, row) || evalDepth_ >= kMaxEvalDepth) {
         return false;

@@ -172,6 +172,22 @@ TEST(GridRecalc, CustomFunctionsAndCurrentCell) {
     EXPECT_EQ(value(g, 1, 2), L"#NAME?");
 }
 
+// A formula evaluated for a cell it is not stored in: registered functions see the grid and
+// that cell as current, what they write is kept, and nothing is left current afterwards.
+TEST(GridRecalc, EvaluatingAtACellWithoutStoringThere) {
+    Grid g = sheet(false);
+    ASSERT_TRUE(g.addCustomFunctionExt(L"WHEREAMI", 0, 0, whereAmI, 0));
+    g.setCellNumber(1, 1, 4);
+    auto formula = CompiledFormula::compile(L"A1*10+WHEREAMI()", RefStyle::A1, 3, 7);
+    ASSERT_TRUE(formula.has_value());
+    const Value result = g.evaluateAt(*formula, 3, 7);
+    ASSERT_TRUE(result.isNumber());
+    EXPECT_EQ(result.number, 47);
+    EXPECT_EQ(value(g, 5, 7), L"3,7");
+    EXPECT_FALSE(g.hasFormula(3, 7));
+    EXPECT_EQ(Grid::current(), nullptr);
+}
+
 // A function registered under a name with letters beyond ASCII is found by a formula that
 // writes the name in another case, whatever the process locale.
 TEST(GridRecalc, CustomFunctionNamesIgnoreCaseInEveryScript) {

@@ -3,30 +3,9 @@
 
 #include "base/NumberText.h"
 
-namespace {
-
-// What a formula sees of the grid: the values the grid itself would hand its own formulas.
-class StoredCells final : public ovgrid::EvalContext {
-  public:
-    explicit StoredCells(const ovgrid::Grid& grid) : grid_(grid) {}
-
-    ovgrid::Value cellValue(int col, int row) override { return grid_.cellValue(col, row); }
-    int maxCols() const override { return grid_.getMaxCols(); }
-    int maxRows() const override { return grid_.getMaxRows(); }
-    const ovgrid::CustomFunction* customFunction(std::wstring_view upperName) const override {
-        return grid_.customFunction(upperName);
-    }
-
-  private:
-    const ovgrid::Grid& grid_;
-};
-
-}  // namespace
-
-ovgrid::Value evaluateOnGrid(const ovgrid::CompiledFormula& formula, const ovgrid::Grid& grid,
-                             int col, int row) {
-    StoredCells cells(grid);
-    return ovgrid::evaluate(formula, cells, col, row);
+ovgrid::Value evaluateOnGrid(const ovgrid::CompiledFormula& formula, ovgrid::Grid& grid, int col,
+                             int row) {
+    return grid.evaluateAt(formula, col, row);
 }
 
 Tvx_String valueModeText(const ovgrid::Value& value) {

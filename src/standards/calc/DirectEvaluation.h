@@ -9,9 +9,10 @@
 #include "grid/Value.h"
 #include "grid/formula/Formula.h"
 
-// The value `formula` computes in cell (col, row) of `grid`, as the grid computes it there.
-ovgrid::Value evaluateOnGrid(const ovgrid::CompiledFormula& formula, const ovgrid::Grid& grid,
-                             int col, int row);
+// The value `formula` computes in cell (col, row) of `grid`, as the grid computes it there
+// (registered functions see the grid and the cell as current).
+ovgrid::Value evaluateOnGrid(const ovgrid::CompiledFormula& formula, ovgrid::Grid& grid, int col,
+                             int row);
 
 // A computed value as the grid reads it back from its formula cell in value mode.
 Tvx_String valueModeText(const ovgrid::Value& value);
