@@ -34,7 +34,7 @@ thread_local CurrentFrame tCurrent;
 
 // What a formula sees of the grid while it is evaluated; also makes the grid and cell
 // "current" for registered functions, restoring the outer ones when done.
-class GridEvaluator : public EvalContext, public formula::StoredValues {
+class GridEvaluator : public EvalContext, public StoredValues {
   public:
     GridEvaluator(Grid& grid, int col, int row) : grid_(grid), saved_(tCurrent) {
         tCurrent = {&grid, col, row};
@@ -66,6 +66,7 @@ class GridEvaluator : public EvalContext, public formula::StoredValues {
             out[i] = stored(cells[i]);
         }
     }
+    const StoredValues* stored() const override { return this; }
     int maxCols() const override { return grid_.maxCols_; }
     int maxRows() const override { return grid_.maxRows_; }
     const CustomFunction* customFunction(std::wstring_view upperName) const override {

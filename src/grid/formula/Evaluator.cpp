@@ -12,6 +12,7 @@
 #include "grid/formula/Coerce.h"
 #include "grid/formula/CustomCall.h"
 #include "grid/formula/FunctionLibrary.h"
+#include "grid/formula/StoredValues.h"
 
 namespace ovgrid {
 
@@ -81,6 +82,7 @@ class Machine {
           numbers_(impl.numbers().data()),
           refs_(impl.refs().data()),
           context_(context),
+          stored_(context.stored()),
           col_(col),
           row_(row),
           stack_(stack) {}
@@ -229,6 +231,14 @@ class Machine {
             out = o.value.number;
             return true;
         }
+        // A number in a referenced cell is read where it is stored, without a copy.
+        if (o.kind == Operand::Kind::Ref && stored_ != nullptr && o.isSingleCell()) {
+            const Value* v = stored_->storedValue(o.range.col1, o.range.row1);
+            if (v != nullptr && v->kind == Value::Kind::Number) {
+                out = v->number;
+                return true;
+            }
+        }
         return formula::toNumber(scalar(o), out, e);
     }
 
@@ -333,6 +343,7 @@ class Machine {
     const double* numbers_;
     const formula::RefEntry* refs_;
     EvalContext& context_;
+    const StoredValues* stored_;
     int col_;
     int row_;
     Operand* stack_;

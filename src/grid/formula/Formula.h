@@ -16,6 +16,8 @@
 
 namespace ovgrid {
 
+class StoredValues;
+
 enum class RefStyle { A1, R1C1 };
 
 // A block of cells, 1-based and normalised (col1 <= col2, row1 <= row2); a single cell
@@ -38,6 +40,8 @@ class EvalContext {
     virtual int maxRows() const = 0;
     // A function registered at run time, by upper-case name; null when there is none.
     virtual const CustomFunction* customFunction(std::wstring_view upperName) const = 0;
+    // Reads of the stored values in place, where the context keeps them; null otherwise.
+    virtual const StoredValues* stored() const { return nullptr; }
 };
 
 class CompiledFormula {

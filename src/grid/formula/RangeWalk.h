@@ -27,7 +27,7 @@ constexpr int kRangeRun = 64;
 template <typename VisitRun>
 bool walkRangeRuns(const CellRange& range, EvalContext& context, VisitRun visitRun) {
     CellRange r = clampToSheet(range, context);
-    const auto* stored = dynamic_cast<const StoredValues*>(&context);
+    const StoredValues* stored = context.stored();
     const Value* values[kRangeRun];
     std::vector<Value> computed;  // values the context computes; made on first need
     for (int row = r.row1; row <= r.row2; ++row) {

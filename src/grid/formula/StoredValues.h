@@ -5,7 +5,7 @@
 
 #include "grid/Value.h"
 
-namespace ovgrid::formula {
+namespace ovgrid {
 
 class StoredValues {
   public:
@@ -25,4 +25,4 @@ class StoredValues {
     ~StoredValues() = default;
 };
 
-}  // namespace ovgrid::formula
+}  // namespace ovgrid
