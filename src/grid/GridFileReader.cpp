@@ -1,14 +1,18 @@
-// GridFileReader.cpp - a whole sheet document into a fresh grid: the cells as they stream in,
-// then the document around them.
+// GridFileReader.cpp - a whole sheet document into a fresh grid: the cells as the fast reader
+// (or, for what it does not parse, the streaming reader) hands them over, then the document
+// around them.
 #include "grid/GridFileReader.h"
 
 #include <type_traits>
 #include <vector>
 
+#include <simdjson.h>
+
 #include "grid/Grid.h"
 #include "grid/GridCellReader.h"
 #include "grid/GridFileFields.h"
 #include "grid/GridFileFormat.h"
+#include "grid/GridFileParse.h"
 #include "grid/GridFileStream.h"
 
 namespace ovgrid {
@@ -16,12 +20,33 @@ namespace ovgrid {
 using namespace sheetfile;
 
 bool GridReader::read(std::string_view bytes, Grid& fresh, std::string& error) {
-    GridCellReader cells(fresh);
     json doc;
+    {
+        GridCellReader cells(fresh);
+        switch (parseSheetDocument(
+            bytes, [&](std::size_t count) { cells.reserve(count); },
+            [&](const simdjson::dom::element& cell) { cells.read(cell); }, doc, error)) {
+            case ParseOutcome::Read:
+                return finish(fresh, cells, doc, error);
+            case ParseOutcome::Refused:
+                return false;
+            case ParseOutcome::Unparsed:
+                break;
+        }
+    }
+    // Not valid JSON, or numbers simdjson does not take: the streaming reader names the
+    // place of the fault, or reads the file.
+    fresh = Grid();
+    GridCellReader cells(fresh);
     if (!streamSheetDocument(
             bytes, [&](const json& cell) { cells.read(cell); }, doc, error)) {
         return false;
     }
+    return finish(fresh, cells, doc, error);
+}
+
+bool GridReader::finish(Grid& fresh, const GridCellReader& cells, const json& doc,
+                        std::string& error) {
     try {
         GridReader(fresh, cells).readDocument(doc);
     } catch (const FormatError& e) {
@@ -117,6 +142,7 @@ void GridReader::readDocument(const json& doc) {
     if (auto view = doc.find(keys::view); view != doc.end()) {
         readView(*view);
     }
+    g_.formulaCells_.reserve(cells_.formulaCount());
     g_.rebuildDependencies();
 }
 
