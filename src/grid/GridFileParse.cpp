@@ -3,7 +3,10 @@
 // parser's depth limit is the streaming reader's, and anything it refuses is read there.
 #include "grid/GridFileParse.h"
 
+#include <algorithm>
 #include <exception>
+
+#include "base/LargePages.h"
 
 #include "grid/GridFileElements.h"
 #include "grid/GridFileFields.h"
@@ -31,9 +34,20 @@ ParseOutcome parseSheetDocument(std::string_view bytes,
                                 const std::function<void(const element&)>& onCell, json& document,
                                 std::string& error) {
     simdjson::dom::parser parser;
+    if (parser.allocate(bytes.size(), kMaxDepth) != simdjson::SUCCESS) {
+        return ParseOutcome::Unparsed;
+    }
+    // The parser's tables run to several times the file's size: in huge pages where the
+    // system has them. The sizes are what allocate() guarantees at least.
+    const std::size_t size = bytes.size();
+    ovbase::adviseLargePages(parser.implementation->structural_indexes.get(), size * 4);
+    ovbase::adviseLargePages(parser.doc.tape.get(), size * 8);
+    ovbase::adviseLargePages(parser.doc.string_buf.get(), 5 * size / 3);
+    simdjson::padded_string padded(size);  // the parser reads a little past the end
+    ovbase::adviseLargePages(padded.data(), size);
+    std::copy(bytes.begin(), bytes.end(), padded.data());
     element root;
-    if (parser.allocate(bytes.size(), kMaxDepth) != simdjson::SUCCESS ||
-        parser.parse(bytes.data(), bytes.size()).get(root) != simdjson::SUCCESS) {
+    if (parser.parse(padded).get(root) != simdjson::SUCCESS) {
         return ParseOutcome::Unparsed;
     }
     if (!root.is_object()) {
