@@ -105,11 +105,15 @@ void GridReader::readDocument(const json& doc) {
     }
     // Interning may merge equal styles; cells follow through the remap table.
     std::vector<std::uint32_t> remap;
+    bool same = true;  // as written by this program: every style distinct, in table order
     for (const json& s : styles) {
         remap.push_back(g_.styles_.intern(styleFrom(s, g_.fonts_.size())));
+        same = same && remap.back() == remap.size() - 1;
     }
-    for (auto& [key, cell] : g_.cells_) {
-        cell.style = remap[cell.style];
+    if (!same) {
+        for (auto& [key, cell] : g_.cells_) {
+            cell.style = remap[cell.style];
+        }
     }
     for (const json& w : arrayOf(member(doc, keys::colWidths), "colWidths")) {
         const json& pair = arrayOf(w, "a column width", 2);

@@ -168,6 +168,28 @@ TEST(GridFileReader, DocumentFieldsKeepTheirTypesAndLastKey) {
     EXPECT_EQ(g.getMaxRows(), 5);
 }
 
+TEST(GridFileReader, CellsKeepTheirLooksWhenTheFileRepeatsAStyle) {
+    // Styles 1 and 2 are the same red; style 3 is blue. Loading merges 1 and 2, so the cells
+    // of style 3 must follow it to its new place.
+    const std::string red =
+        R"({"locked":false,"background":255,"foreground":0,"font":0,"border":[0,0,0]})";
+    const std::string blue =
+        R"({"locked":false,"background":16711680,"foreground":0,"font":0,"border":[0,0,0]})";
+    std::string document = sheet("[1,1,1,1],[2,1,2,2],[3,1,3,3]");
+    const std::string end = R"(]}],"colWidths")";
+    document.insert(document.find(end) + 2, "," + red + "," + red + "," + blue);
+    Grid g;
+    Load result = load(document, &g);
+    ASSERT_TRUE(result.ok) << narrow(result.error);
+    long background = 0, foreground = 0;
+    for (int col : {1, 2}) {
+        ASSERT_TRUE(g.getColor(col, 1, background, foreground));
+        EXPECT_EQ(background, 255) << col;
+    }
+    ASSERT_TRUE(g.getColor(3, 1, background, foreground));
+    EXPECT_EQ(background, 16711680);
+}
+
 TEST(GridFileReader, NestingIsBoundedOnBothPaths) {
     // The document object is the first level; 32 levels load, 33 do not.
     auto nested = [](int arrays) {
