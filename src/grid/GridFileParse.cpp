@@ -7,7 +7,6 @@
 #include <exception>
 
 #include "base/LargePages.h"
-
 #include "grid/GridFileElements.h"
 #include "grid/GridFileFields.h"
 #include "grid/GridFileFormat.h"
@@ -43,12 +42,16 @@ ParseOutcome parseSheetDocument(std::string_view bytes,
     ovbase::adviseLargePages(parser.implementation->structural_indexes.get(), size * 4);
     ovbase::adviseLargePages(parser.doc.tape.get(), size * 8);
     ovbase::adviseLargePages(parser.doc.string_buf.get(), 5 * size / 3);
-    simdjson::padded_string padded(size);  // the parser reads a little past the end
-    ovbase::adviseLargePages(padded.data(), size);
-    std::copy(bytes.begin(), bytes.end(), padded.data());
     element root;
-    if (parser.parse(padded).get(root) != simdjson::SUCCESS) {
-        return ParseOutcome::Unparsed;
+    {
+        // The parser reads a little past the end. The parsed document holds copies of the
+        // texts: the bytes go before the cells are built.
+        simdjson::padded_string padded(size);
+        ovbase::adviseLargePages(padded.data(), size);
+        std::copy(bytes.begin(), bytes.end(), padded.data());
+        if (parser.parse(padded).get(root) != simdjson::SUCCESS) {
+            return ParseOutcome::Unparsed;
+        }
     }
     if (!root.is_object()) {
         error = "the file is not a sheet document";
