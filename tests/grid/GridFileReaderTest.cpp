@@ -102,7 +102,10 @@ TEST(GridFileReader, GoodDocumentsReadTheSameOnBothPaths) {
         R"([2,2,0,"x",{"t":"caf\u00e9","t":"tag"}],)"
         R"([3,2,0,null,{"f":"\"\u00fc\"&\"\u20ac\""}],)"
         R"([1,3,0,-0],[2,3,0,true],[3,3,0,18446744073709551615])";
-    for (const std::string& document : {sheet(cells), streamed(sheet(cells))}) {
+    // A byte-order mark before the document is allowed.
+    const std::string mark = "\xEF\xBB\xBF";
+    for (const std::string& document : {sheet(cells), streamed(sheet(cells)), mark + sheet(cells),
+                                        mark + streamed(sheet(cells))}) {
         Grid g;
         Load result = load(document, &g);
         ASSERT_TRUE(result.ok) << narrow(result.error);
