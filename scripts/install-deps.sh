@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing ovss needs, only those missing.
 set -euo pipefail
-packages=(g++ clang cmake make pkg-config qt6-base-dev nlohmann-json3-dev libcli11-dev libfmt-dev
+packages=(g++ clang cmake make pkg-config qt6-base-dev nlohmann-json3-dev libsimdjson-dev libcli11-dev libfmt-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

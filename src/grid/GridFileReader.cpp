@@ -1,14 +1,18 @@
-// GridFileReader.cpp - a whole sheet document into a fresh grid: the cells as they stream in,
-// then the document around them.
+// GridFileReader.cpp - a whole sheet document into a fresh grid: the cells as the fast reader
+// (or, for what it does not parse, the streaming reader) hands them over, then the document
+// around them.
 #include "grid/GridFileReader.h"
 
 #include <type_traits>
 #include <vector>
 
+#include <simdjson.h>
+
 #include "grid/Grid.h"
 #include "grid/GridCellReader.h"
 #include "grid/GridFileFields.h"
 #include "grid/GridFileFormat.h"
+#include "grid/GridFileParse.h"
 #include "grid/GridFileStream.h"
 
 namespace ovgrid {
@@ -16,12 +20,33 @@ namespace ovgrid {
 using namespace sheetfile;
 
 bool GridReader::read(std::string_view bytes, Grid& fresh, std::string& error) {
-    GridCellReader cells(fresh);
     json doc;
+    {
+        GridCellReader cells(fresh);
+        switch (parseSheetDocument(
+            bytes, [&](std::size_t count) { cells.reserve(count); },
+            [&](const simdjson::dom::element& cell) { cells.read(cell); }, doc, error)) {
+            case ParseOutcome::Read:
+                return finish(fresh, cells, doc, error);
+            case ParseOutcome::Refused:
+                return false;
+            case ParseOutcome::Unparsed:
+                break;
+        }
+    }
+    // Not valid JSON, or numbers simdjson does not take: the streaming reader names the
+    // place of the fault, or reads the file.
+    fresh = Grid();
+    GridCellReader cells(fresh);
     if (!streamSheetDocument(
             bytes, [&](const json& cell) { cells.read(cell); }, doc, error)) {
         return false;
     }
+    return finish(fresh, cells, doc, error);
+}
+
+bool GridReader::finish(Grid& fresh, const GridCellReader& cells, const json& doc,
+                        std::string& error) {
     try {
         GridReader(fresh, cells).readDocument(doc);
     } catch (const FormatError& e) {
@@ -80,11 +105,15 @@ void GridReader::readDocument(const json& doc) {
     }
     // Interning may merge equal styles; cells follow through the remap table.
     std::vector<std::uint32_t> remap;
+    bool same = true;  // as written by this program: every style distinct, in table order
     for (const json& s : styles) {
         remap.push_back(g_.styles_.intern(styleFrom(s, g_.fonts_.size())));
+        same = same && remap.back() == remap.size() - 1;
     }
-    for (auto& [key, cell] : g_.cells_) {
-        cell.style = remap[cell.style];
+    if (!same) {
+        for (auto& [key, cell] : g_.cells_) {
+            cell.style = remap[cell.style];
+        }
     }
     for (const json& w : arrayOf(member(doc, keys::colWidths), "colWidths")) {
         const json& pair = arrayOf(w, "a column width", 2);
@@ -117,6 +146,7 @@ void GridReader::readDocument(const json& doc) {
     if (auto view = doc.find(keys::view); view != doc.end()) {
         readView(*view);
     }
+    g_.formulaCells_.reserve(cells_.formulaCount());
     g_.rebuildDependencies();
 }
 

@@ -1,7 +1,8 @@
-// GridFileReader.h - reads a whole sheet document into a fresh grid: streams the cells through
-// GridCellReader (GridFileStream.h), then checks and reads the rest (format and version,
-// counts, reference style, properties, fonts, styles, sizes, hidden rows, spans and the view
-// section). A friend of Grid. Internal to the grid engine.
+// GridFileReader.h - reads a whole sheet document into a fresh grid: hands the cells to
+// GridCellReader (GridFileParse.h, or GridFileStream.h for what that does not parse), then
+// checks and reads the rest (format and version, counts, reference style, properties, fonts,
+// styles, sizes, hidden rows, spans and the view section). A friend of Grid. Internal to the grid
+// engine.
 #pragma once
 
 #include <string>
@@ -23,6 +24,9 @@ class GridReader {
   private:
     GridReader(Grid& grid, const GridCellReader& cells) : g_(grid), cells_(cells) {}
 
+    // The document around the cells read into `fresh`; false with the reason.
+    static bool finish(Grid& fresh, const GridCellReader& cells, const nlohmann::json& doc,
+                       std::string& error);
     // Everything but the cells; throws sheetfile::FormatError.
     void readDocument(const nlohmann::json& doc);
     void readView(const nlohmann::json& v);
