@@ -49,7 +49,6 @@ void GridCellReader::compile(Cell& cell, int col, int row, std::string_view utf8
              ") does not compile: " + ovbase::toUtf8(why));
     }
     cell.formula = std::make_shared<CompiledFormula>(std::move(*compiled));
-    ++formulas_;
 }
 
 void GridCellReader::read(const simdjson::dom::element& j) {

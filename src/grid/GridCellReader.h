@@ -37,7 +37,6 @@ class GridCellReader {
     std::uint32_t maxStyle() const { return maxStyle_; }
     int maxCol() const { return maxCol_; }
     int maxRow() const { return maxRow_; }
-    std::size_t formulaCount() const { return formulas_; }
 
   private:
     // The new cell at (col, row); fails when the sheet has one there already.
@@ -49,7 +48,6 @@ class GridCellReader {
     std::uint32_t maxStyle_ = 0;
     int maxCol_ = 0;
     int maxRow_ = 0;
-    std::size_t formulas_ = 0;
     std::wstring wide_;  // the formula being compiled, reused from cell to cell
 };
 

@@ -146,7 +146,6 @@ void GridReader::readDocument(const json& doc) {
     if (auto view = doc.find(keys::view); view != doc.end()) {
         readView(*view);
     }
-    g_.formulaCells_.reserve(cells_.formulaCount());
     g_.rebuildDependencies();
 }
 
