@@ -56,11 +56,7 @@ std::size_t DependencyIndex::RangeHash::operator()(const CellRange& r) const {
 void DependencyIndex::addRange(const CellRange& raw, CellKey formulaCell) {
     CellRange range = clampRange(raw);
     if (range.col1 == range.col2 && range.row1 == range.row2) {
-        auto [entry, created] = singles_.try_emplace(cellKey(range.col1, range.row1));
-        if (created) {
-            entry->second.reserve(4);  // a cell is commonly read by a few formulas
-        }
-        entry->second.push_back(formulaCell);
+        singles_[cellKey(range.col1, range.row1)].push_back(formulaCell);
         return;
     }
     auto [found, created] = groupOf_.try_emplace(range, 0);
@@ -90,7 +86,7 @@ void DependencyIndex::removeRange(const CellRange& raw, CellKey formulaCell) {
     if (range.col1 == range.col2 && range.row1 == range.row2) {
         auto it = singles_.find(cellKey(range.col1, range.row1));
         if (it != singles_.end()) {
-            eraseOne(it->second, [&](CellKey k) { return k == formulaCell; });
+            it->second.eraseOne(formulaCell);
             if (it->second.empty()) {
                 singles_.erase(it);
             }

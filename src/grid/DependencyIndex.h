@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "grid/CellStore.h"
+#include "grid/ReaderList.h"
 #include "grid/formula/Formula.h"
 
 namespace ovgrid {
@@ -99,7 +100,7 @@ class DependencyIndex {
         return col >= r.col1 && col <= r.col2 && row >= r.row1 && row <= r.row2;
     }
 
-    std::unordered_map<CellKey, std::vector<CellKey>> singles_;
+    std::unordered_map<CellKey, ReaderList> singles_;
     std::vector<RangeGroup> groups_;
     std::vector<std::uint32_t> freeGroups_;
     std::unordered_map<CellRange, std::uint32_t, RangeHash, RangeEqual> groupOf_;
