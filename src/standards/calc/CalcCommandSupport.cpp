@@ -6,6 +6,7 @@
 #include "core/FileSystem.h"
 #include "core/Paths.h"
 #include "core/StringHelpers.h"
+#include "standards/calc/CalcCommands.h"
 #include "standards/calc/StandardsPaths.h"
 
 namespace ovcalc {
@@ -58,6 +59,29 @@ Tvx_String sheetNotFoundText(const std::string& sheet) {
     }
     return L"no standards sheet \"" + shortenedText(name, 80) + L"\" (looked for " +
            shownPath(name) + L" and " + shownPath(resolveStandardsFile(name)) + L")";
+}
+
+int finishDrawingWrite(const DrawingWrite& rules, std::size_t failures, AcTransaction& transaction,
+                       Tvx_Drawing& drawing, const Tvx_String& drawingPath, std::ostream& err) {
+    const bool sound = failures == 0;
+    if (rules.write && !rules.writeAnyway && !sound) {
+        err << "error: " << rules.failed << "; the drawing " << shownPath(drawingPath).toUtf8()
+            << " was not written (--write-anyway writes it regardless)\n";
+        return kCalcFailed;
+    }
+    if (rules.write || rules.writeAnyway) {
+        transaction.commit();
+        Tvx_String error;
+        if (!drawing.saveToFile(drawingPath, error)) {
+            err << "error: the drawing was not written: " << error.toUtf8() << "\n";
+            return kCalcFailed;
+        }
+        if (!sound) {
+            err << "warning: the drawing " << shownPath(drawingPath).toUtf8()
+                << " was written despite " << rules.despite << ", as --write-anyway asked\n";
+        }
+    }
+    return sound ? kCalcOk : kCalcFailed;
 }
 
 }  // namespace ovcalc

@@ -9,6 +9,8 @@
 #include "core/MessageService.h"
 #include "core/Tvx_Settings.h"
 #include "core/Tvx_String.h"
+#include "core/macro/Tvx_Drawing.h"
+#include "host/AcTransaction.h"
 #include "host/HostServices.h"
 
 namespace ovcalc {
@@ -52,6 +54,19 @@ class StreamCommandLine : public TerminalCommandLine {
     std::ostream& out_;
     ovbase::ScopedService<HostCommandLine> installed_{hostCommandLine(), this};
 };
+
+// The rules for writing a calculated drawing back: with `failures` > 0, --write leaves the file
+// untouched and --write-anyway writes it with a warning. `failed` is what failed as the error
+// names it ("2 macro(s) failed"), `despite` as the warning does ("2 failed macro(s)"). Returns
+// the tool's exit code (CalcStatus).
+struct DrawingWrite {
+    bool write = false;
+    bool writeAnyway = false;
+    std::string failed;
+    std::string despite;
+};
+int finishDrawingWrite(const DrawingWrite& rules, std::size_t failures, AcTransaction& transaction,
+                       Tvx_Drawing& drawing, const Tvx_String& drawingPath, std::ostream& err);
 
 // Splits NAME=VALUE at the first "="; false for a missing "=" or an empty name.
 bool splitAssignment(const std::string& argument, Tvx_String& name, Tvx_String& value);

@@ -211,26 +211,11 @@ int runMacroCalc(const MacroCalcOptions& options, std::ostream& out, std::ostrea
         err << "error: the bolt data of the macro " << options.macro << " was not written\n";
         return kCalcFailed;
     }
-    const bool sound = data.problems.isEmpty();
-    if (options.write && !options.writeAnyway && !sound) {
-        err << "error: " << data.problems.length() << " problem(s) in the calculation; the drawing "
-            << shownPath(drawingPath).toUtf8()
-            << " was not written (--write-anyway writes it regardless)\n";
-        return kCalcFailed;
-    }
-    if (options.write || options.writeAnyway) {
-        transaction.commit();
-        if (!drawing.saveToFile(drawingPath, error)) {
-            err << "error: the drawing was not written: " << error.toUtf8() << "\n";
-            return kCalcFailed;
-        }
-        if (!sound) {
-            err << "warning: the drawing " << shownPath(drawingPath).toUtf8()
-                << " was written despite " << data.problems.length()
-                << " problem(s), as --write-anyway asked\n";
-        }
-    }
-    return sound ? kCalcOk : kCalcFailed;
+    const std::string problems = std::to_string(data.problems.length());
+    return finishDrawingWrite(
+        {options.write, options.writeAnyway, problems + " problem(s) in the calculation",
+         problems + " problem(s)"},
+        static_cast<std::size_t>(data.problems.length()), transaction, drawing, drawingPath, err);
 }
 
 }  // namespace ovcalc

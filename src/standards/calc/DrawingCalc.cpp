@@ -203,26 +203,10 @@ int runDrawingCalc(const DrawingCalcOptions& options, std::ostream& out, std::os
     out << tally.macros << " macros, " << tally.calculations << " calculations: " << tally.changed
         << " changed, " << tally.unchanged << " unchanged, " << tally.failed << " failed, "
         << tally.unmapped << " without a mapped standard\n";
-    const bool sound = tally.failed == 0;
-    if (options.write && !options.writeAnyway && !sound) {
-        err << "error: " << tally.failed << " macro(s) failed; the drawing "
-            << shownPath(drawingPath).toUtf8()
-            << " was not written (--write-anyway writes it regardless)\n";
-        return kCalcFailed;
-    }
-    if (options.write || options.writeAnyway) {
-        transaction.commit();
-        if (!drawing.saveToFile(drawingPath, error)) {
-            err << "error: the drawing was not written: " << error.toUtf8() << "\n";
-            return kCalcFailed;
-        }
-        if (!sound) {
-            err << "warning: the drawing " << shownPath(drawingPath).toUtf8()
-                << " was written despite " << tally.failed
-                << " failed macro(s), as --write-anyway asked\n";
-        }
-    }
-    return sound ? kCalcOk : kCalcFailed;
+    const std::string failed = std::to_string(tally.failed);
+    return finishDrawingWrite({options.write, options.writeAnyway, failed + " macro(s) failed",
+                               failed + " failed macro(s)"},
+                              tally.failed, transaction, drawing, drawingPath, err);
 }
 
 }  // namespace ovcalc
