@@ -304,7 +304,7 @@ class Grid {
     void evaluateCell(CellKey key);
     void computeDirty(std::span<const CellKey> targets);
     // Every stale formula cell the formula of `key` reads (itself too, when it reads itself).
-    void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const;
+    void forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit);
     bool computeInOrder(std::size_t dirtyTargets);
     // Evaluates the stale formulas (every one with `all`) in the order; `dirty` is how many.
     void evaluateInOrder(std::size_t dirty, bool all = false);

@@ -1,7 +1,8 @@
 // GridOrder.cpp - working out the evaluation order of every formula: a depth-first walk over
 // the formulas each one reads, emitting a cell after all of its precedents. The walk keeps
 // its own stack (no recursion through cells) and gives up on the first circular reference;
-// circular sheets are then ordered per change, as before.
+// circular sheets are then ordered per change, as before. The walk over the formulas one formula
+// reads serves the ordering per change too.
 #include <algorithm>
 
 #include "grid/Grid.h"
@@ -34,6 +35,14 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
                     visit(&cell, k);
                 }
             }
+        }
+    });
+}
+
+void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) {
+    forEachPrecedentFormula(*cells_.at(key).formula, [&](const Cell* cell, CellKey k) {
+        if (cell->dirty) {
+            visit(k);
         }
     });
 }

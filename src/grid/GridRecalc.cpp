@@ -225,40 +225,6 @@ void Grid::evaluateCell(CellKey key) {
     }
 }
 
-void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) const {
-    auto isDirtyFormula = [&](CellKey k) {
-        auto it = cells_.find(k);
-        return it != cells_.end() && it->second.formula && it->second.dirty;
-    };
-    cells_.at(key).formula->forEachReference([&](const CellRange& raw) {
-        int col1 = std::max(1, raw.col1), row1 = std::max(1, raw.row1);
-        int col2 = std::min(maxCols_, raw.col2), row2 = std::min(maxRows_, raw.row2);
-        if (col1 > col2 || row1 > row2) {
-            return;
-        }
-        long long area = static_cast<long long>(col2 - col1 + 1) * (row2 - row1 + 1);
-        if (area <= static_cast<long long>(cells_.size())) {
-            for (int r = row1; r <= row2; ++r) {
-                for (int c = col1; c <= col2; ++c) {
-                    CellKey k = cellKey(c, r);
-                    if (isDirtyFormula(k)) {
-                        visit(k);
-                    }
-                }
-            }
-        } else {
-            // A large, sparse range: walk the cells instead of its area.
-            for (const auto& [k, cell] : cells_) {
-                int c = keyCol(k), r = keyRow(k);
-                if (cell.formula && cell.dirty && c >= col1 && c <= col2 && r >= row1 &&
-                    r <= row2) {
-                    visit(k);
-                }
-            }
-        }
-    });
-}
-
 void Grid::computeDirty(std::span<const CellKey> targets) {
     struct NodeInfo {
         int index = 0;
