@@ -340,25 +340,13 @@ std::wstring Grid::readText(int col, int row, ReadMode mode) const {
             break;
     }
     const Value& v = cell->value;
-    switch (v.kind) {
-        case Value::Kind::Empty:
-            return {};
-        case Value::Kind::Text:
-            return v.text;
-        case Value::Kind::Boolean:
-            return v.boolean ? L"1" : L"0";
-        case Value::Kind::Error:
-            return errorText(v.error);
-        case Value::Kind::Number: {
-            const CellStyle& style = styles_.at(cell->style);
-            if (mode == ReadMode::Data && style.hasType && style.cellType.type == kTypeNumber &&
-                std::isfinite(v.number)) {
-                return ovbase::fixedNumberText(v.number, style.cellType.decimals);
-            }
-            return ovbase::displayNumberText(v.number);
+    if (v.isNumber() && mode == ReadMode::Data && std::isfinite(v.number)) {
+        const CellStyle& style = styles_.at(cell->style);
+        if (style.hasType && style.cellType.type == kTypeNumber) {
+            return ovbase::fixedNumberText(v.number, style.cellType.decimals);
         }
     }
-    return {};
+    return displayText(v);
 }
 
 bool Grid::getText(int col, int row, ReadMode mode, std::wstring& out) const {

@@ -1,9 +1,10 @@
-// Value.cpp - the texts of the grid's error values and their recognition.
+// Value.cpp - the texts of the grid's error values and their recognition, and a value's text.
 #include "grid/Value.h"
 
 #include <array>
 
 #include "base/CaseFolding.h"
+#include "base/NumberText.h"
 
 namespace ovgrid {
 
@@ -43,6 +44,22 @@ bool parseErrorText(std::wstring_view text, ErrorCode& code) {
         }
     }
     return false;
+}
+
+std::wstring displayText(const Value& value) {
+    switch (value.kind) {
+        case Value::Kind::Empty:
+            return {};
+        case Value::Kind::Text:
+            return value.text;
+        case Value::Kind::Boolean:
+            return value.boolean ? L"1" : L"0";
+        case Value::Kind::Error:
+            return errorText(value.error);
+        case Value::Kind::Number:
+            return ovbase::displayNumberText(value.number);
+    }
+    return {};
 }
 
 }  // namespace ovgrid

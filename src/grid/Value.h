@@ -58,4 +58,8 @@ struct Value {
     bool operator==(const Value&) const = default;
 };
 
+// The text of a value as a cell reads back in value mode: nothing for an empty value, "1" or
+// "0" for a boolean, the error's text, a number in its display form.
+std::wstring displayText(const Value& value);
+
 }  // namespace ovgrid

@@ -58,7 +58,7 @@ struct OvPreparedSheet {
     int headerCol = 0;
     int headerRow = 0;
     // No cell of the sheet holds a formula: the equations are not placed in their cells but
-    // computed from the stored values (DirectEvaluation.h).
+    // computed from the stored values (Grid::evaluateAt).
     bool direct = false;
     std::shared_ptr<const ovgrid::Grid> sheet;  // null: these variables cannot be prepared
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;

@@ -10,7 +10,6 @@
 #include "grid/Value.h"
 #include "standards/calc/CalcMessages.h"
 #include "standards/calc/CallChildCall.h"
-#include "standards/calc/DirectEvaluation.h"
 #include "standards/calc/OvCalcSS.h"
 #include "standards/calc/PreparedSheet.h"
 #include "standards/calc/WholeWordReplace.h"
@@ -151,12 +150,12 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
 Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
                                              Tvx_String& reason) {
     Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
-    const ovgrid::Value computed = evaluateOnGrid(*cell.formula, *grid(), col, row);
+    const ovgrid::Value computed = grid()->evaluateAt(*cell.formula, col, row);
     if (computed.isError()) {
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    setVariable(cell.varIndex, valueModeText(computed));
+    setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
     return Acad::eOk;
 }
 
