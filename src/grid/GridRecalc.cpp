@@ -144,18 +144,14 @@ void Grid::contentChanged(int col, int row) {
     }
     // With the order at hand, a change that reaches a good part of the sheet computes the whole
     // sheet in order: as quick as marking what it reaches, and every formula was up to date.
-    if (evalDepth_ == 0 && volatileCells_.empty() && order_.state == EvalOrder::State::Ready) {
-        std::vector<CellKey> touched;
-        if (!markDependentsDirty(col, row, &touched, formulaCount_ / 8 + 16)) {
-            recalculateAll();
-            return;
-        }
-        computeExact(touched);
-        runPendingAutoCalc();
+    const bool wholeInOrder =
+        evalDepth_ == 0 && volatileCells_.empty() && order_.state == EvalOrder::State::Ready;
+    std::vector<CellKey> touched;
+    if (!markDependentsDirty(col, row, &touched,
+                             wholeInOrder ? formulaCount_ / 8 + 16 : SIZE_MAX)) {
+        recalculateAll();
         return;
     }
-    std::vector<CellKey> touched;
-    markDependentsDirty(col, row, &touched);
     addVolatile(touched);
     if (evalDepth_ > 0) {
         pendingAuto_.insert(pendingAuto_.end(), touched.begin(), touched.end());
