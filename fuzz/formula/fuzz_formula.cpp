@@ -47,12 +47,13 @@ void exercise(const std::wstring& text, ovgrid::RefStyle style) {
             __builtin_trap();
         }
     }
-    formula->forEachReference([](const ovgrid::CellRange&) {});
-    ovgrid::CompiledFormula copy = formula->copiedBy(-2, 3);
+    formula->forEachReference(3, 5, [](const ovgrid::CellRange&) {});
+    // Copied to A8, then rows 2-4 deleted (to A5) and two columns inserted at A (to C5).
+    ovgrid::CompiledFormula copy = formula->copiedBy(3, 5, -2, 3);
     copy.deleteRows(2, 3, 1, 8);
-    copy.insertCols(1, 2, 1, 8);
-    ovgrid::evaluate(copy, grid, 3, 8);
-    copy.toText(ovgrid::RefStyle::A1, 3, 8);
+    copy.insertCols(1, 2, 1, 5);
+    ovgrid::evaluate(copy, grid, 3, 5);
+    copy.toText(ovgrid::RefStyle::A1, 3, 5);
 }
 
 }  // namespace

@@ -29,14 +29,14 @@ inline int keyRow(CellKey key) {
 }
 
 // One cell. Looks are shared through the style table (style 0 is the default); the
-// formula is shared so that an evaluation in progress keeps it alive when a callback
-// replaces the cell's formula.
+// formula is a shared handle, so that an evaluation in progress keeps it alive when a
+// callback replaces the cell's formula.
 struct Cell {
     Value value;  // the data, or a formula's last computed result
     std::uint32_t style = 0;
     bool dirty = false;     // formula result is out of date
     std::uint8_t mark = 0;  // scratch of the ordering pass, 0 outside it
-    std::shared_ptr<CompiledFormula> formula;
+    CompiledFormula formula;
     std::unique_ptr<std::wstring> tag;
 
     Cell() = default;

@@ -124,11 +124,13 @@ void DependencyIndex::removeRange(const CellRange& raw, CellKey formulaCell) {
 }
 
 void DependencyIndex::add(CellKey formulaCell, const CompiledFormula& formula) {
-    formula.forEachReference([&](const CellRange& r) { addRange(r, formulaCell); });
+    formula.forEachReference(keyCol(formulaCell), keyRow(formulaCell),
+                             [&](const CellRange& r) { addRange(r, formulaCell); });
 }
 
 void DependencyIndex::remove(CellKey formulaCell, const CompiledFormula& formula) {
-    formula.forEachReference([&](const CellRange& r) { removeRange(r, formulaCell); });
+    formula.forEachReference(keyCol(formulaCell), keyRow(formulaCell),
+                             [&](const CellRange& r) { removeRange(r, formulaCell); });
 }
 
 std::uint32_t DependencyIndex::beginPass() {

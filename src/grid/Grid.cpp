@@ -139,7 +139,7 @@ void Grid::dropCellsOutside() {
     bool droppedFormula = false;
     for (auto it = cells_.begin(); it != cells_.end();) {
         if (keyCol(it->first) > maxCols_ || keyRow(it->first) > maxRows_) {
-            droppedFormula = droppedFormula || it->second.formula != nullptr;
+            droppedFormula = droppedFormula || static_cast<bool>(it->second.formula);
             it = cells_.erase(it);
             order_.cellsReshaped();
         } else {
@@ -279,12 +279,11 @@ bool Grid::setFormula(int col, int row, std::wstring_view text, bool recalc, std
     if (!compiled) {
         return false;
     }
-    storeFormula(key, std::make_shared<CompiledFormula>(std::move(*compiled)), recalc);
+    storeFormula(key, std::move(*compiled), recalc);
     return true;
 }
 
-bool Grid::setCompiledFormula(int col, int row, std::shared_ptr<CompiledFormula> formula,
-                              bool recalc) {
+bool Grid::setCompiledFormula(int col, int row, CompiledFormula formula, bool recalc) {
     if (!formula || !toInternal(col, row) || col == 0 || row == 0) {
         return false;
     }
@@ -292,7 +291,7 @@ bool Grid::setCompiledFormula(int col, int row, std::shared_ptr<CompiledFormula>
     return true;
 }
 
-void Grid::storeFormula(CellKey key, std::shared_ptr<CompiledFormula> formula, bool recalc) {
+void Grid::storeFormula(CellKey key, CompiledFormula formula, bool recalc) {
     Cell& cell = cellAt(keyCol(key), keyRow(key));
     dropFormula(key, cell);
     attachFormula(key, cell, std::move(formula));
@@ -334,7 +333,7 @@ std::wstring Grid::readText(int col, int row, ReadMode mode) const {
         case ReadMode::Tag:
             return cell->tag ? *cell->tag : std::wstring();
         case ReadMode::Formula:
-            return cell->formula ? cell->formula->toText(refStyle_, col, row) : std::wstring();
+            return cell->formula ? cell->formula.toText(refStyle_, col, row) : std::wstring();
         case ReadMode::Data:
         case ReadMode::Value:
             break;
@@ -424,20 +423,20 @@ void Grid::dropFormula(CellKey key, Cell& cell) {
     if (!cell.formula) {
         return;
     }
-    dependents_.remove(key, *cell.formula);
+    dependents_.remove(key, cell.formula);
     order_.invalidate();
     --formulaCount_;
     volatileCells_.erase(key);
-    cell.formula.reset();
+    cell.formula = CompiledFormula();
     cell.dirty = false;
 }
 
-void Grid::attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormula> formula) {
+void Grid::attachFormula(CellKey key, Cell& cell, CompiledFormula formula) {
     cell.formula = std::move(formula);
-    dependents_.add(key, *cell.formula);
+    dependents_.add(key, cell.formula);
     order_.invalidate();
     ++formulaCount_;
-    if (cell.formula->isVolatile()) {
+    if (cell.formula.isVolatile()) {
         volatileCells_.insert(key);
     }
 }
@@ -449,9 +448,9 @@ void Grid::rebuildDependencies() {
     volatileCells_.clear();
     for (auto& [key, cell] : cells_) {
         if (cell.formula) {
-            dependents_.add(key, *cell.formula);
+            dependents_.add(key, cell.formula);
             ++formulaCount_;
-            if (cell.formula->isVolatile()) {
+            if (cell.formula.isVolatile()) {
                 volatileCells_.insert(key);
             }
         }

@@ -82,8 +82,7 @@ class Grid {
     // Stores a formula compiled (CompiledFormula::compile) for this very cell, as setFormula
     // stores the one it compiles; the formula may be shared, the grid copies it before it
     // adjusts it for a structural edit.
-    bool setCompiledFormula(int col, int row, std::shared_ptr<CompiledFormula> formula,
-                            bool recalc);
+    bool setCompiledFormula(int col, int row, CompiledFormula formula, bool recalc);
     bool getText(int col, int row, ReadMode mode, std::wstring& out) const;
     bool getData(int col, int row, std::wstring& out) const;
     bool getValue(int col, int row, std::wstring& out) const;
@@ -282,8 +281,8 @@ class Grid {
     bool storeText(int col, int row, std::wstring_view text);
     std::wstring readText(int col, int row, ReadMode mode) const;
     void dropFormula(CellKey key, Cell& cell);
-    void attachFormula(CellKey key, Cell& cell, std::shared_ptr<CompiledFormula> formula);
-    void storeFormula(CellKey key, std::shared_ptr<CompiledFormula> formula, bool recalc);
+    void attachFormula(CellKey key, Cell& cell, CompiledFormula formula);
+    void storeFormula(CellKey key, CompiledFormula formula, bool recalc);
     void rebuildDependencies();
     void dropCellsOutside();
     // Inserts (or deletes) `count` rows (or columns) at `at`, with everything that follows.
@@ -311,7 +310,7 @@ class Grid {
     void buildPositions();
     void buildEvalOrder();
     template <typename Visit>
-    void forEachPrecedentFormula(const CompiledFormula& formula, Visit visit);
+    void forEachPrecedentFormula(CellKey key, const CompiledFormula& formula, Visit visit);
     void computeExact(std::span<const CellKey> targets);
     void runPendingAutoCalc();
     // The formula cells, row by row.

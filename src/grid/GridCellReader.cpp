@@ -48,7 +48,7 @@ void GridCellReader::compile(Cell& cell, int col, int row, std::string_view utf8
         fail("the formula of cell (" + std::to_string(col) + ", " + std::to_string(row) +
              ") does not compile: " + ovbase::toUtf8(why));
     }
-    cell.formula = std::make_shared<CompiledFormula>(std::move(*compiled));
+    cell.formula = std::move(*compiled);
 }
 
 void GridCellReader::read(const simdjson::dom::element& j) {

@@ -129,7 +129,7 @@ json cellToJson(const Cell& cell, int col, int row) {
     if (cell.formula || cell.tag) {
         json extra = json::object();
         if (cell.formula) {
-            extra[keys::formula] = utf8(cell.formula->toText(RefStyle::A1, col, row));
+            extra[keys::formula] = utf8(cell.formula.toText(RefStyle::A1, col, row));
         }
         if (cell.tag) {
             extra[keys::tag] = utf8(*cell.tag);

@@ -10,8 +10,8 @@
 namespace ovgrid {
 
 template <typename Visit>
-void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) {
-    formula.forEachReference([&](const CellRange& raw) {
+void Grid::forEachPrecedentFormula(CellKey key, const CompiledFormula& formula, Visit visit) {
+    formula.forEachReference(keyCol(key), keyRow(key), [&](const CellRange& raw) {
         int col1 = std::max(1, raw.col1), row1 = std::max(1, raw.row1);
         int col2 = std::min(maxCols_, raw.col2), row2 = std::min(maxRows_, raw.row2);
         if (col1 > col2 || row1 > row2) {
@@ -40,7 +40,7 @@ void Grid::forEachPrecedentFormula(const CompiledFormula& formula, Visit visit) 
 }
 
 void Grid::forEachDirtyPrecedent(CellKey key, const std::function<void(CellKey)>& visit) {
-    forEachPrecedentFormula(*cells_.at(key).formula, [&](const Cell* cell, CellKey k) {
+    forEachPrecedentFormula(key, cells_.at(key).formula, [&](const Cell* cell, CellKey k) {
         if (cell->dirty) {
             visit(k);
         }
@@ -70,7 +70,7 @@ void Grid::buildEvalOrder() {
     auto open = [&](Cell* cell, CellKey key) {
         cell->mark = kOpen;
         const std::size_t first = edges.size();
-        forEachPrecedentFormula(*cell->formula, [&](Cell* p, CellKey pk) {
+        forEachPrecedentFormula(key, cell->formula, [&](Cell* p, CellKey pk) {
             edges.push_back({p, pk});
         });
         frames.push_back({{cell, key}, first, first});

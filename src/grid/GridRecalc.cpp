@@ -205,18 +205,18 @@ void Grid::evaluateCell(CellKey key) {
         return;
     }
     // Holding the formula keeps it alive should a callback replace the cell's formula.
-    std::shared_ptr<CompiledFormula> formula = it->second.formula;
+    const CompiledFormula formula = it->second.formula;
     it->second.dirty = false;
     int col = keyCol(key);
     int row = keyRow(key);
     Value result;
     {
         GridEvaluator context(*this, col, row);
-        result = evaluate(*formula, context, col, row);
+        result = evaluate(formula, context, col, row);
     }
     // A callback may have written cells (the map may have rehashed) or this very cell.
     it = cells_.find(key);
-    if (it != cells_.end() && it->second.formula == formula) {
+    if (it != cells_.end() && it->second.formula.sharesProgramWith(formula)) {
         it->second.value = std::move(result);
     }
 }
@@ -378,10 +378,7 @@ void Grid::evaluateInOrder(std::size_t dirty, bool all) {
             __builtin_prefetch(cells[i + 16].cell);
         }
         if (i + 8 < count) {
-            __builtin_prefetch(cells[i + 8].cell->formula.get());
-        }
-        if (i + 4 < count) {
-            cells[i + 4].cell->formula->prefetch();
+            cells[i + 8].cell->formula.prefetch();
         }
         const EvalOrder::Entry& e = cells[i];
         Cell& cell = *e.cell;
@@ -391,7 +388,7 @@ void Grid::evaluateInOrder(std::size_t dirty, bool all) {
         cell.dirty = false;
         const int col = keyCol(e.key), row = keyRow(e.key);
         GridEvaluator context(*this, col, row);
-        cell.value = evaluate(*cell.formula, context, col, row);
+        cell.value = evaluate(cell.formula, context, col, row);
     }
 }
 

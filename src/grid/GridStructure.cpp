@@ -77,18 +77,15 @@ void Grid::remapCells(Remap remap) {
 
 namespace {
 
-// Adjusts every formula for an edit; a formula shared with a running evaluation is
-// copied first so that the evaluation keeps its own.
+// Adjusts every formula for an edit (a formula copies its program first where an evaluation
+// in progress or another cell shares it).
 template <typename Adjust>
 void adjustFormulas(std::unordered_map<CellKey, Cell>& cells, Adjust adjust) {
     for (auto& [key, cell] : cells) {
         if (!cell.formula) {
             continue;
         }
-        if (cell.formula.use_count() > 1) {
-            cell.formula = std::make_shared<CompiledFormula>(*cell.formula);
-        }
-        adjust(*cell.formula, keyCol(key), keyRow(key));
+        adjust(cell.formula, keyCol(key), keyRow(key));
         cell.dirty = true;
     }
 }
@@ -219,11 +216,11 @@ bool Grid::copyRange(int col1, int row1, int col2, int row2, int targetCol, int 
                 continue;
             }
             CellKey target = cellKey(c, r);
-            std::shared_ptr<CompiledFormula> formula;
+            CompiledFormula formula;
             if (cell.formula && c > 0 && r > 0) {
-                formula = std::make_shared<CompiledFormula>(cell.formula->copiedBy(dCol, dRow));
+                formula = cell.formula.copiedBy(keyCol(key), keyRow(key), dCol, dRow);
             }
-            cell.formula.reset();
+            cell.formula = CompiledFormula();
             Cell& placed = cells_[target] = std::move(cell);
             order_.cellsReshaped();
             if (formula) {
@@ -267,11 +264,11 @@ bool Grid::moveRange(int col1, int row1, int col2, int row2, int targetCol, int 
             // A moved formula reads the same cells from its new place: rebuild it from its
             // text as it reads at the old place (A1 names absolute positions).
             if (source && it->second.formula && c + dCol > 0 && r + dRow > 0) {
-                std::wstring text = it->second.formula->toText(RefStyle::A1, c, r);
+                std::wstring text = it->second.formula.toText(RefStyle::A1, c, r);
                 dropFormula(it->first, it->second);
                 auto compiled = CompiledFormula::compile(text, RefStyle::A1, c + dCol, r + dRow);
                 if (compiled) {
-                    it->second.formula = std::make_shared<CompiledFormula>(std::move(*compiled));
+                    it->second.formula = std::move(*compiled);
                 }
             } else {
                 dropFormula(it->first, it->second);
@@ -292,7 +289,7 @@ bool Grid::moveRange(int col1, int row1, int col2, int row2, int targetCol, int 
             continue;
         }
         CellKey target = cellKey(c, r);
-        std::shared_ptr<CompiledFormula> formula = std::move(cell.formula);
+        CompiledFormula formula = std::move(cell.formula);
         Cell& placed = cells_[target] = std::move(cell);
         order_.cellsReshaped();
         if (formula) {

@@ -69,7 +69,7 @@ TEST(GridCopy, LoadedCopyIsIndependentOfItsSheet) {
 TEST(GridCopy, SharedCompiledFormulaComputesPerGridAndIsCopiedBeforeAnEdit) {
     auto compiled = CompiledFormula::compile(L"A1+1", RefStyle::A1, 2, 1);
     ASSERT_TRUE(compiled);
-    auto shared = std::make_shared<CompiledFormula>(std::move(*compiled));
+    const CompiledFormula shared = *compiled;
     Grid first = sheet();
     Grid second = sheet();
     first.setValue(1, 1, L"1");
@@ -79,12 +79,12 @@ TEST(GridCopy, SharedCompiledFormulaComputesPerGridAndIsCopiedBeforeAnEdit) {
     EXPECT_EQ(value(first, 2, 1), L"2");
     EXPECT_EQ(value(second, 2, 1), L"11");
     EXPECT_FALSE(first.setCompiledFormula(2, 11, shared, true));  // outside the sheet
-    EXPECT_FALSE(first.setCompiledFormula(2, 1, nullptr, true));
+    EXPECT_FALSE(first.setCompiledFormula(2, 1, CompiledFormula(), true));
 
     ASSERT_TRUE(first.insertCols(1, 1));
     EXPECT_EQ(formula(first, 3, 1), L"B1+1");
     EXPECT_EQ(formula(second, 2, 1), L"A1+1");
-    EXPECT_EQ(shared->toText(RefStyle::A1, 2, 1), L"A1+1");
+    EXPECT_EQ(shared.toText(RefStyle::A1, 2, 1), L"A1+1");
     // The shared formula still tracks its precedent in the grid that kept it.
     second.setValue(1, 1, L"20");
     second.recalculateAll();

@@ -165,3 +165,28 @@ TEST(GridStructure, ResetKeepsRegisteredFunctionsAndTheHostsState) {
     g.getScrollBarSize(vertical, horizontal);
     EXPECT_EQ(vertical, 17);
 }
+
+// A filled column shares one program between its formulas; rows inserted or deleted in its
+// middle must leave every formula reading the cells it read before.
+TEST(GridStructure, EditsInsideAFilledColumnKeepEachFormulaOnItsCells) {
+    Grid g;
+    g.setMaxCols(4);
+    g.setMaxRows(30);
+    g.setCellNumber(1, 1, 1);
+    for (int r = 2; r <= 10; ++r) {
+        g.setFormula(1, r, L"A" + std::to_wstring(r - 1) + L"+1", true);  // A{r} = r
+        g.setFormula(2, r, L"SUM($A$1:A" + std::to_wstring(r) + L")", true);
+    }
+    ASSERT_EQ(text(g, 1, 10), L"10");
+    ASSERT_EQ(text(g, 2, 10), L"55");
+
+    ASSERT_TRUE(g.insertRows(5, 2));  // rows 5..10 move to 7..12
+    EXPECT_EQ(text(g, 1, 7, ReadMode::Formula), L"A4+1");
+    EXPECT_EQ(text(g, 1, 8, ReadMode::Formula), L"A7+1");
+    EXPECT_EQ(text(g, 2, 12, ReadMode::Formula), L"SUM($A$1:A12)");
+    EXPECT_EQ(text(g, 1, 12), L"10");
+    EXPECT_EQ(text(g, 2, 12), L"55");
+    g.setCellNumber(1, 1, 11);  // every value of column A grows by 10
+    EXPECT_EQ(text(g, 1, 12), L"20");
+    EXPECT_EQ(text(g, 2, 4), L"50");  // 11 + 12 + 13 + 14
+}

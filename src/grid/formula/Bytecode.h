@@ -1,10 +1,12 @@
 // Bytecode.h - the compiled form of a formula: a flat postfix program with its constant pools.
 //
-// References keep the absolute coordinates they point at (a relative reference is resolved
-// against the formula's cell when compiled); the absolute flags only matter for copying and
-// for writing the formula back as text.
+// A relative coordinate of a reference is stored as its distance from the formula's cell, an
+// absolute one as the coordinate itself. A program therefore does not depend on where its
+// formula stands, and the formulas of a filled block (=A1+1, =A2+1, ...) share one program.
+// Whoever reads a reference resolves it against the formula's cell.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -65,11 +67,26 @@ struct RefPoint {
     bool rowAbs = false;
 };
 
-// One cell (first only) or a normalised block (first is top-left, last bottom-right).
+// One cell (first only) or a block. Resolved against the formula's cell, a block is
+// normalised: first is top-left, last bottom-right.
 struct RefEntry {
     RefPoint first;
     RefPoint last;
 };
+
+inline int resolvedCol(const RefPoint& p, int col) {
+    return p.colAbs ? p.col : p.col + col;
+}
+inline int resolvedRow(const RefPoint& p, int row) {
+    return p.rowAbs ? p.row : p.row + row;
+}
+
+// The entry with the coordinates it points at from cell (col, row), normalised: a block with
+// one absolute and one relative corner turns over in some places, and each coordinate keeps
+// its own absolute flag.
+RefEntry resolvedEntry(const RefEntry& stored, int col, int row);
+// The stored form of an entry whose coordinates are those it points at from (col, row).
+RefEntry storedEntry(const RefEntry& resolved, int col, int row);
 
 // Largest sheet a reference may point into (as the common spreadsheets).
 constexpr int kMaxSheetCols = 16384;
@@ -110,12 +127,25 @@ namespace ovgrid {
 // The stored program: this header with the code, numbers, references and texts right behind
 // it in the same allocation (one allocation a formula; a sheet holds many).
 struct CompiledFormula::Impl {
+    // Handles that share this program; a program in use by more than one is never changed.
+    mutable std::atomic<std::uint32_t> uses{1};
     std::uint32_t codeCount = 0;
     std::uint32_t numberCount = 0;
     std::uint32_t refCount = 0;
     std::uint32_t textCount = 0;
     std::uint32_t maxStack = 0;
     bool hasCustomCalls = false;
+
+    Impl() = default;
+    // The counts of `other`, used by one.
+    Impl(const Impl& other)
+        : codeCount(other.codeCount),
+          numberCount(other.numberCount),
+          refCount(other.refCount),
+          textCount(other.textCount),
+          maxStack(other.maxStack),
+          hasCustomCalls(other.hasCustomCalls) {}
+    Impl& operator=(const Impl&) = delete;
 
     static Impl* create(const formula::ProgramBuilder& program);
     static Impl* clone(const Impl& other);
@@ -144,7 +174,13 @@ struct CompiledFormula::Impl {
     std::size_t textsOffset() const {
         return align8(refsOffset() + refCount * sizeof(formula::RefEntry));
     }
+
+  public:
     std::size_t totalSize() const { return textsOffset() + textCount * sizeof(std::wstring); }
+    // True when `program` would be stored as this very program.
+    bool sameAs(const formula::ProgramBuilder& program) const;
+
+  private:
     static Impl* allocate(const Impl& counts);
     // Copies `textCount` texts from `from` behind the arrays; frees the whole on failure.
     void constructTexts(const std::wstring* from);

@@ -1,6 +1,7 @@
 // CompiledFormula.cpp - life cycle of a compiled formula, compiling and the questions the
 // grid asks about it (references read, volatility).
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -69,32 +70,173 @@ void Impl::destroy(Impl* impl) {
     ::operator delete(impl);
 }
 
-void CompiledFormula::ImplDelete::operator()(Impl* impl) const {
-    Impl::destroy(impl);
+bool Impl::sameAs(const formula::ProgramBuilder& program) const {
+    if (codeCount != program.code.size() || numberCount != program.numbers.size() ||
+        refCount != program.refs.size() || textCount != program.texts.size() ||
+        maxStack != program.maxStack || hasCustomCalls != program.hasCustomCalls) {
+        return false;
+    }
+    const auto sameInstr = [](const formula::Instr& x, const formula::Instr& y) {
+        return x.op == y.op && x.argc == y.argc && x.fn == y.fn && x.a == y.a && x.b == y.b;
+    };
+    const auto samePoint = [](const formula::RefPoint& x, const formula::RefPoint& y) {
+        return x.col == y.col && x.row == y.row && x.colAbs == y.colAbs && x.rowAbs == y.rowAbs;
+    };
+    const auto sameRef = [&](const formula::RefEntry& x, const formula::RefEntry& y) {
+        return samePoint(x.first, y.first) && samePoint(x.last, y.last);
+    };
+    // Numbers compare by their bits: -0 and 0 write back differently.
+    const auto sameNumber = [](double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; };
+    return std::equal(program.code.begin(), program.code.end(), code().begin(), sameInstr) &&
+           std::equal(program.numbers.begin(), program.numbers.end(), numbers().begin(),
+                      sameNumber) &&
+           std::equal(program.refs.begin(), program.refs.end(), refs().begin(), sameRef) &&
+           std::equal(program.texts.begin(), program.texts.end(), texts().begin());
 }
 
-CompiledFormula::CompiledFormula() : impl_(Impl::create({})) {}
-CompiledFormula::~CompiledFormula() = default;
-CompiledFormula::CompiledFormula(const CompiledFormula& other)
-    : impl_(other.impl_ ? Impl::clone(*other.impl_) : nullptr) {}
-CompiledFormula& CompiledFormula::operator=(const CompiledFormula& other) {
+namespace formula {
+
+RefEntry resolvedEntry(const RefEntry& stored, int col, int row) {
+    RefEntry entry = stored;
+    for (RefPoint* p : {&entry.first, &entry.last}) {
+        p->col = resolvedCol(*p, col);
+        p->row = resolvedRow(*p, row);
+    }
+    if (entry.first.col > entry.last.col) {
+        std::swap(entry.first.col, entry.last.col);
+        std::swap(entry.first.colAbs, entry.last.colAbs);
+    }
+    if (entry.first.row > entry.last.row) {
+        std::swap(entry.first.row, entry.last.row);
+        std::swap(entry.first.rowAbs, entry.last.rowAbs);
+    }
+    return entry;
+}
+
+RefEntry storedEntry(const RefEntry& resolved, int col, int row) {
+    RefEntry entry = resolved;
+    for (RefPoint* p : {&entry.first, &entry.last}) {
+        if (!p->colAbs) {
+            p->col -= col;
+        }
+        if (!p->rowAbs) {
+            p->row -= row;
+        }
+    }
+    return entry;
+}
+
+}  // namespace formula
+
+namespace {
+
+// Programs compiled shortly before in this thread, by a hash of their content: a filled
+// block compiles each shape once. Only small programs are kept, so what the cache holds
+// stays small.
+class RecentPrograms {
+  public:
+    static constexpr std::size_t kSlots = 64;
+    static constexpr std::size_t kMaxKeptSize = 512;
+
+    ~RecentPrograms() {
+        for (Impl* impl : slots_) {
+            release(impl);
+        }
+    }
+
+    // The program for `program`: a kept one when equal, else a new one (kept if small).
+    Impl* obtain(const formula::ProgramBuilder& program) {
+        Impl*& slot = slots_[hashOf(program) % kSlots];
+        if (slot != nullptr && slot->sameAs(program)) {
+            slot->uses.fetch_add(1, std::memory_order_relaxed);
+            return slot;
+        }
+        Impl* impl = Impl::create(program);
+        if (impl->totalSize() <= kMaxKeptSize) {
+            release(slot);
+            impl->uses.fetch_add(1, std::memory_order_relaxed);
+            slot = impl;
+        }
+        return impl;
+    }
+
+  private:
+    static void release(Impl* impl) {
+        if (impl != nullptr && impl->uses.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            Impl::destroy(impl);
+        }
+    }
+    static std::uint64_t hashOf(const formula::ProgramBuilder& program) {
+        std::uint64_t h = 0x9E3779B97F4A7C15ull ^ program.code.size();
+        const auto mix = [&h](std::uint64_t v) {
+            h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+        };
+        for (const formula::Instr& in : program.code) {
+            mix(std::uint64_t(in.op) | std::uint64_t(in.argc) << 8 | std::uint64_t(in.fn) << 16 |
+                std::uint64_t(in.a) << 32);
+            mix(in.b);
+        }
+        for (double n : program.numbers) {
+            std::uint64_t bits = 0;
+            std::memcpy(&bits, &n, sizeof bits);
+            mix(bits);
+        }
+        for (const formula::RefEntry& r : program.refs) {
+            mix(std::uint64_t(std::uint32_t(r.first.col)) << 32 | std::uint32_t(r.first.row));
+            mix(std::uint64_t(std::uint32_t(r.last.col)) << 32 | std::uint32_t(r.last.row));
+        }
+        return h;
+    }
+
+    std::array<Impl*, kSlots> slots_{};
+};
+
+}  // namespace
+
+CompiledFormula& CompiledFormula::operator=(const CompiledFormula& other) noexcept {
+    other.retain();
+    release();
+    impl_ = other.impl_;
+    return *this;
+}
+
+CompiledFormula& CompiledFormula::operator=(CompiledFormula&& other) noexcept {
     if (this != &other) {
-        impl_.reset(other.impl_ ? Impl::clone(*other.impl_) : nullptr);
+        release();
+        impl_ = other.impl_;
+        other.impl_ = nullptr;
     }
     return *this;
 }
-// A moved-from formula holds no program; every operation treats it as empty.
-CompiledFormula::CompiledFormula(CompiledFormula&& other) noexcept
-    : impl_(std::move(other.impl_)) {}
-CompiledFormula& CompiledFormula::operator=(CompiledFormula&& other) noexcept {
-    impl_.swap(other.impl_);
-    return *this;
+
+void CompiledFormula::retain() const {
+    if (impl_ != nullptr) {
+        impl_->uses.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+void CompiledFormula::release() {
+    if (impl_ != nullptr && impl_->uses.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        Impl::destroy(impl_);
+    }
+    impl_ = nullptr;
+}
+
+Impl& CompiledFormula::ownProgram() {
+    if (impl_->uses.load(std::memory_order_acquire) != 1) {
+        Impl* copy = Impl::clone(*impl_);
+        release();
+        impl_ = copy;
+    }
+    return *impl_;
 }
 
 std::optional<CompiledFormula> CompiledFormula::compile(std::wstring_view text, RefStyle style,
                                                         int col, int row, std::wstring* error) {
-    // Compiling reuses this thread's arrays: a warm compile allocates only the stored program.
+    // Compiling reuses this thread's arrays: a warm compile allocates only the stored program,
+    // and nothing when an equal program was compiled shortly before.
     thread_local formula::ProgramBuilder program;
+    thread_local RecentPrograms recent;
     program.clear();
     std::wstring message;
     if (!formula::parseFormula(text, style, col, row, program, message)) {
@@ -103,23 +245,26 @@ std::optional<CompiledFormula> CompiledFormula::compile(std::wstring_view text, 
         }
         return std::nullopt;
     }
-    return CompiledFormula(Impl::create(program));
+    for (formula::RefEntry& entry : program.refs) {
+        entry = formula::storedEntry(entry, col, row);
+    }
+    return CompiledFormula(recent.obtain(program));
 }
 
-void CompiledFormula::forEachReference(const std::function<void(const CellRange&)>& visit) const {
+void CompiledFormula::forEachReference(int col, int row,
+                                       const std::function<void(const CellRange&)>& visit) const {
     if (!impl_) {
         return;
     }
     const auto refs = impl_->refs();
     for (const formula::Instr& instr : impl_->code()) {
         if (instr.op == formula::Op::Ref || instr.op == formula::Op::Range) {
-            const formula::RefEntry& ref = refs[instr.a];
-            CellRange range{ref.first.col, ref.first.row, ref.first.col, ref.first.row};
-            if (instr.op == formula::Op::Range) {
-                range.col2 = ref.last.col;
-                range.row2 = ref.last.row;
+            formula::RefEntry ref = refs[instr.a];
+            if (instr.op == formula::Op::Ref) {
+                ref.last = ref.first;
             }
-            visit(range);
+            ref = formula::resolvedEntry(ref, col, row);
+            visit(CellRange{ref.first.col, ref.first.row, ref.last.col, ref.last.row});
         }
     }
 }

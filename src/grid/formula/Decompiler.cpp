@@ -135,11 +135,16 @@ std::wstring CompiledFormula::toText(RefStyle style, int col, int row) const {
             case Op::Name:
                 stack.push_back(impl_->texts()[instr.a]);
                 break;
-            case Op::Ref:
-                stack.push_back(pointText(impl_->refs()[instr.a].first, style, col, row));
+            case Op::Ref: {
+                formula::RefEntry ref = impl_->refs()[instr.a];
+                ref.last = ref.first;
+                ref = formula::resolvedEntry(ref, col, row);
+                stack.push_back(pointText(ref.first, style, col, row));
                 break;
+            }
             case Op::Range: {
-                const formula::RefEntry& ref = impl_->refs()[instr.a];
+                const formula::RefEntry ref =
+                    formula::resolvedEntry(impl_->refs()[instr.a], col, row);
                 stack.push_back(pointText(ref.first, style, col, row) + L":" +
                                 pointText(ref.last, style, col, row));
                 break;

@@ -4,6 +4,7 @@
 // computes while another formula reads it, or a registered function that evaluates another
 // sheet) gets its own stack from a per-thread pool, sized once per formula, so no slot moves
 // while a call holds a pointer into it and a warm evaluation allocates nothing.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -122,10 +123,15 @@ class Machine {
                     const formula::RefEntry& ref = refs_[in.a];
                     Operand& slot = stack_[sp++];
                     slot.kind = Operand::Kind::Ref;
-                    slot.range = {ref.first.col, ref.first.row, ref.first.col, ref.first.row};
+                    const int col1 = formula::resolvedCol(ref.first, col_);
+                    const int row1 = formula::resolvedRow(ref.first, row_);
+                    slot.range = {col1, row1, col1, row1};
                     if (in.op == Op::Range) {
-                        slot.range.col2 = ref.last.col;
-                        slot.range.row2 = ref.last.row;
+                        // A block with one absolute and one relative corner may turn over.
+                        const int col2 = formula::resolvedCol(ref.last, col_);
+                        const int row2 = formula::resolvedRow(ref.last, row_);
+                        slot.range = {std::min(col1, col2), std::min(row1, row2),
+                                      std::max(col1, col2), std::max(row1, row2)};
                     }
                     break;
                 }
@@ -352,7 +358,7 @@ class Machine {
 }  // namespace
 
 Value evaluate(const CompiledFormula& formula, EvalContext& context, int col, int row) {
-    const CompiledFormula::Impl* impl = formula.impl_.get();
+    const CompiledFormula::Impl* impl = formula.impl_;
     if (impl == nullptr || impl->codeCount == 0) {
         return Value::fromError(ErrorCode::Value);
     }

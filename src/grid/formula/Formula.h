@@ -44,27 +44,39 @@ class EvalContext {
     virtual const StoredValues* stored() const { return nullptr; }
 };
 
+// A handle on a compiled program. Copies share the program (it is reference counted) and an
+// edit copies a shared program first, so a copy is cheap and never sees another's edits. A
+// program keeps its relative references as distances from the formula's cell: the formulas
+// of a filled block compile to one shared program. A default handle holds no program.
 class CompiledFormula {
   public:
-    CompiledFormula();
-    ~CompiledFormula();
-    CompiledFormula(const CompiledFormula&);
-    CompiledFormula& operator=(const CompiledFormula&);
-    CompiledFormula(CompiledFormula&&) noexcept;
-    CompiledFormula& operator=(CompiledFormula&&) noexcept;
+    CompiledFormula() = default;
+    ~CompiledFormula() { release(); }
+    CompiledFormula(const CompiledFormula& other) noexcept : impl_(other.impl_) { retain(); }
+    CompiledFormula& operator=(const CompiledFormula& other) noexcept;
+    CompiledFormula(CompiledFormula&& other) noexcept : impl_(other.impl_) {
+        other.impl_ = nullptr;
+    }
+    CompiledFormula& operator=(CompiledFormula&& other) noexcept;
+
+    explicit operator bool() const { return impl_ != nullptr; }
+    // True when both handles hold the very same program.
+    bool sharesProgramWith(const CompiledFormula& other) const { return impl_ == other.impl_; }
 
     // Compiles `text` (with or without a leading "=") for the cell (col, row). Unknown
     // function names compile (they are looked up when evaluated and give #NAME? when
     // missing). Returns nothing and fills `error` for a syntax error, an oversized formula
-    // or nesting deeper than the engine allows.
+    // or nesting deeper than the engine allows. A program equal to one compiled shortly
+    // before (in this thread) is shared with it.
     static std::optional<CompiledFormula> compile(std::wstring_view text, RefStyle style, int col,
                                                   int row, std::wstring* error = nullptr);
 
     // The formula text (without "=") as it reads from cell (col, row) in `style`.
     std::wstring toText(RefStyle style, int col, int row) const;
 
-    // Every cell or block the formula reads, for dependency tracking.
-    void forEachReference(const std::function<void(const CellRange&)>& visit) const;
+    // Every cell or block the formula of cell (col, row) reads, for dependency tracking.
+    void forEachReference(int col, int row,
+                          const std::function<void(const CellRange&)>& visit) const;
 
     // True when the result may change without any referenced cell changing (registered
     // functions, ROW()/COLUMN() without arguments are fine; this is for custom callbacks).
@@ -72,10 +84,11 @@ class CompiledFormula {
 
     // Asks the processor to fetch the program ahead of its evaluation (a walk over many
     // formulas would otherwise wait for each one in turn).
-    void prefetch() const { __builtin_prefetch(impl_.get()); }
+    void prefetch() const { __builtin_prefetch(impl_); }
 
-    // Structural edits of the sheet. The formula lives in cell (col, row) *before* the edit.
-    // References behind the edit point move; references into deleted cells become #REF!.
+    // Structural edits of the sheet. The formula lives in cell (col, row) *before* the edit
+    // and moves with it. References behind the edit point move; references into deleted
+    // cells become #REF!.
     void insertRows(int at, int count, int col, int row);
     void deleteRows(int at, int count, int col, int row);
     void insertCols(int at, int count, int col, int row);
@@ -83,18 +96,21 @@ class CompiledFormula {
     // The formula as it reads when copied from (col, row) to (col + dCol, row + dRow):
     // relative references shift, absolute ones stay; references that leave the sheet
     // become #REF!.
-    CompiledFormula copiedBy(int dCol, int dRow) const;
+    CompiledFormula copiedBy(int col, int row, int dCol, int dRow) const;
 
     struct Impl;
-    struct ImplDelete {
-        void operator()(Impl* impl) const;
-    };
+    enum class Axis { Rows, Cols };
 
   private:
     friend Value evaluate(const CompiledFormula& formula, EvalContext& context, int col, int row);
     explicit CompiledFormula(Impl* impl) : impl_(impl) {}
+    void retain() const;
+    void release();
+    // The program, copied first when another handle shares it.
+    Impl& ownProgram();
+    void editLines(Axis axis, bool insert, int at, int count, int col, int row);
 
-    std::unique_ptr<Impl, ImplDelete> impl_;
+    Impl* impl_ = nullptr;
 };
 
 // Evaluates the formula of cell (col, row). Never throws; errors are values.

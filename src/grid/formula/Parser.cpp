@@ -202,16 +202,8 @@ class Parser {
             valid = valid && token_.refValid;
             isRange = true;
             advance();
-            // A reversed block (B3:A1) is stored top-left to bottom-right; each coordinate
-            // keeps its own absolute flag.
-            if (entry.first.col > entry.last.col) {
-                std::swap(entry.first.col, entry.last.col);
-                std::swap(entry.first.colAbs, entry.last.colAbs);
-            }
-            if (entry.first.row > entry.last.row) {
-                std::swap(entry.first.row, entry.last.row);
-                std::swap(entry.first.rowAbs, entry.last.rowAbs);
-            }
+            // A reversed block (B3:A1) is kept as typed: it is put in order where it is
+            // resolved, which also serves a block that turns over when filled down.
         }
         if (!valid) {
             emit(Op::Error, std::uint32_t(ErrorCode::Ref));

@@ -2,6 +2,7 @@
 // when rows or columns are inserted or deleted, and shifts them when a formula is copied.
 // A reference whose cells are gone, or that would leave the sheet, becomes #REF!.
 #include <utility>
+#include <vector>
 
 #include "grid/formula/Bytecode.h"
 
@@ -13,8 +14,7 @@ using formula::Instr;
 using formula::Op;
 using formula::RefEntry;
 using formula::RefPoint;
-
-enum class Axis { Rows, Cols };
+using Axis = CompiledFormula::Axis;
 
 int& coordinate(RefPoint& p, Axis axis) {
     return axis == Axis::Rows ? p.row : p.col;
@@ -23,62 +23,98 @@ int axisLimit(Axis axis) {
     return axis == Axis::Rows ? formula::kMaxSheetRows : formula::kMaxSheetCols;
 }
 
-void markDeleted(Instr& instr) {
-    instr.op = Op::Error;
-    instr.a = std::uint32_t(ErrorCode::Ref);
+// What an edit does to one reference: its instruction becomes #REF!, or its entry is stored
+// anew.
+struct RefChange {
+    std::uint32_t instr = 0;
+    bool deleted = false;
+    RefEntry entry;
+};
+
+bool samePoint(const RefPoint& x, const RefPoint& y) {
+    return x.col == y.col && x.row == y.row && x.colAbs == y.colAbs && x.rowAbs == y.rowAbs;
 }
 
-// Calls edit(entry, isRange) for each reference; a false answer turns it into #REF!.
+// Calls edit(entry, isRange) for each reference as it points from cell (col, row); a false
+// answer turns it into #REF!, otherwise the edited entry is stored as seen from (toCol,
+// toRow). Lists only the references that come out different, so that a program shared by
+// many formulas is copied only for the formulas the edit changes.
 template <typename Edit>
-void editReferences(CompiledFormula::Impl& impl, Edit edit) {
+std::vector<RefChange> plannedChanges(const CompiledFormula::Impl& impl, int col, int row,
+                                      int toCol, int toRow, Edit edit) {
+    std::vector<RefChange> changes;
     const auto refs = impl.refs();
-    for (Instr& instr : impl.code()) {
+    const auto code = impl.code();
+    for (std::uint32_t i = 0; i < code.size(); ++i) {
+        const Instr& instr = code[i];
         if (instr.op != Op::Ref && instr.op != Op::Range) {
             continue;
         }
-        RefEntry& entry = refs[instr.a];
-        if (instr.op == Op::Ref) {
+        const bool isRange = instr.op == Op::Range;
+        RefEntry entry = refs[instr.a];
+        if (!isRange) {
             entry.last = entry.first;
         }
-        if (!edit(entry, instr.op == Op::Range)) {
-            markDeleted(instr);
+        entry = formula::resolvedEntry(entry, col, row);
+        if (!edit(entry, isRange)) {
+            changes.push_back({i, true, {}});
+            continue;
+        }
+        const RefEntry stored = formula::storedEntry(entry, toCol, toRow);
+        const RefEntry& now = refs[instr.a];
+        if (!samePoint(stored.first, now.first) || (isRange && !samePoint(stored.last, now.last))) {
+            changes.push_back({i, false, stored});
+        }
+    }
+    return changes;
+}
+
+void applyChanges(CompiledFormula::Impl& impl, const std::vector<RefChange>& changes) {
+    const auto refs = impl.refs();
+    const auto code = impl.code();
+    for (const RefChange& change : changes) {
+        Instr& instr = code[change.instr];
+        if (change.deleted) {
+            instr.op = Op::Error;
+            instr.a = std::uint32_t(ErrorCode::Ref);
+        } else {
+            refs[instr.a] = change.entry;
         }
     }
 }
 
-void insertLines(CompiledFormula::Impl& impl, Axis axis, int at, int count) {
-    if (count <= 0 || at < 1) {
-        return;
-    }
-    editReferences(impl, [&](RefEntry& entry, bool) {
+// Where a line index goes when `count` lines are inserted before `at`.
+int afterInsert(int index, int at, int count) {
+    return index >= at ? index + count : index;
+}
+// Where a line index behind deleted lines goes (one inside them goes with its cell).
+int afterDelete(int index, int at, int count) {
+    return index >= at + count ? index - count : index;
+}
+
+auto insertEdit(Axis axis, int at, int count) {
+    return [=](RefEntry& entry, bool) {
         for (RefPoint* p : {&entry.first, &entry.last}) {
             int& c = coordinate(*p, axis);
-            if (c >= at) {
-                c += count;
-            }
+            c = afterInsert(c, at, count);
             if (c > axisLimit(axis)) {
                 return false;
             }
         }
         return true;
-    });
+    };
 }
 
-void deleteLines(CompiledFormula::Impl& impl, Axis axis, int at, int count) {
-    if (count <= 0 || at < 1) {
-        return;
-    }
+auto deleteEdit(Axis axis, int at, int count) {
     const int last = at + count - 1;
-    editReferences(impl, [&](RefEntry& entry, bool isRange) {
+    return [=](RefEntry& entry, bool isRange) {
         int& a = coordinate(entry.first, axis);
         int& b = coordinate(entry.last, axis);
         if (a >= at && b <= last) {
             return false;  // every cell of the reference is gone
         }
         if (!isRange) {
-            if (a > last) {
-                a -= count;
-            }
+            a = afterDelete(a, at, count);
             return true;
         }
         // A block that overlaps the deleted lines shrinks to the lines that remain.
@@ -87,36 +123,46 @@ void deleteLines(CompiledFormula::Impl& impl, Axis axis, int at, int count) {
         a = newA;
         b = newB;
         return true;
-    });
+    };
 }
 
 }  // namespace
 
-void CompiledFormula::insertRows(int at, int count, int, int) {
-    if (impl_) {
-        insertLines(*impl_, Axis::Rows, at, count);
+void CompiledFormula::insertRows(int at, int count, int col, int row) {
+    editLines(Axis::Rows, true, at, count, col, row);
+}
+
+void CompiledFormula::deleteRows(int at, int count, int col, int row) {
+    editLines(Axis::Rows, false, at, count, col, row);
+}
+
+void CompiledFormula::insertCols(int at, int count, int col, int row) {
+    editLines(Axis::Cols, true, at, count, col, row);
+}
+
+void CompiledFormula::deleteCols(int at, int count, int col, int row) {
+    editLines(Axis::Cols, false, at, count, col, row);
+}
+
+void CompiledFormula::editLines(Axis axis, bool insert, int at, int count, int col, int row) {
+    if (!impl_ || count <= 0 || at < 1) {
+        return;
+    }
+    // The formula moves with its cell.
+    int& moving = axis == Axis::Rows ? row : col;
+    const int from = moving;
+    moving = insert ? afterInsert(moving, at, count) : afterDelete(moving, at, count);
+    const int fromCol = axis == Axis::Cols ? from : col;
+    const int fromRow = axis == Axis::Rows ? from : row;
+    auto changes =
+        insert ? plannedChanges(*impl_, fromCol, fromRow, col, row, insertEdit(axis, at, count))
+               : plannedChanges(*impl_, fromCol, fromRow, col, row, deleteEdit(axis, at, count));
+    if (!changes.empty()) {
+        applyChanges(ownProgram(), changes);
     }
 }
 
-void CompiledFormula::deleteRows(int at, int count, int, int) {
-    if (impl_) {
-        deleteLines(*impl_, Axis::Rows, at, count);
-    }
-}
-
-void CompiledFormula::insertCols(int at, int count, int, int) {
-    if (impl_) {
-        insertLines(*impl_, Axis::Cols, at, count);
-    }
-}
-
-void CompiledFormula::deleteCols(int at, int count, int, int) {
-    if (impl_) {
-        deleteLines(*impl_, Axis::Cols, at, count);
-    }
-}
-
-CompiledFormula CompiledFormula::copiedBy(int dCol, int dRow) const {
+CompiledFormula CompiledFormula::copiedBy(int col, int row, int dCol, int dRow) const {
     CompiledFormula copy(*this);
     if (!copy.impl_) {
         return copy;
@@ -132,23 +178,18 @@ CompiledFormula CompiledFormula::copiedBy(int dCol, int dRow) const {
         }
         return static_cast<int>(moved);
     };
-    editReferences(*copy.impl_, [&](RefEntry& entry, bool) {
-        bool ok = true;
-        for (RefPoint* p : {&entry.first, &entry.last}) {
-            p->col = shift(p->col, dCol, p->colAbs, formula::kMaxSheetCols, ok);
-            p->row = shift(p->row, dRow, p->rowAbs, formula::kMaxSheetRows, ok);
-        }
-        // A block with one absolute and one relative corner may turn over.
-        if (entry.first.col > entry.last.col) {
-            std::swap(entry.first.col, entry.last.col);
-            std::swap(entry.first.colAbs, entry.last.colAbs);
-        }
-        if (entry.first.row > entry.last.row) {
-            std::swap(entry.first.row, entry.last.row);
-            std::swap(entry.first.rowAbs, entry.last.rowAbs);
-        }
-        return ok;
-    });
+    auto changes =
+        plannedChanges(*copy.impl_, col, row, col + dCol, row + dRow, [&](RefEntry& entry, bool) {
+            bool ok = true;
+            for (RefPoint* p : {&entry.first, &entry.last}) {
+                p->col = shift(p->col, dCol, p->colAbs, formula::kMaxSheetCols, ok);
+                p->row = shift(p->row, dRow, p->rowAbs, formula::kMaxSheetRows, ok);
+            }
+            return ok;
+        });
+    if (!changes.empty()) {
+        applyChanges(copy.ownProgram(), changes);
+    }
     return copy;
 }
 

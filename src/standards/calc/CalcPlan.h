@@ -41,8 +41,8 @@ struct OvCalcCellPlan {
     Tvx_String left;
     Tvx_String expression;  // the right side as written (the whole text without "=")
     Tvx_String replaced;    // the right side with variable names as cell coordinates
-    // The compiled right side; null when it does not compile (the grid reports why).
-    std::shared_ptr<ovgrid::CompiledFormula> formula;
+    // The compiled right side; empty when it does not compile (the grid reports why).
+    ovgrid::CompiledFormula formula;
 };
 
 // A copy of the sheet whose variable cells are typed and whose Calc equations are typed and

@@ -81,7 +81,7 @@ std::shared_ptr<const OvCalcCellPlan> OvCalcSS::prepareCell(int col, int row,
         // then tells why.
         if (auto compiled = ovgrid::CompiledFormula::compile(cell->replaced.wstr(),
                                                              grid()->getRefStyle(), col, row)) {
-            cell->formula = std::make_shared<ovgrid::CompiledFormula>(std::move(*compiled));
+            cell->formula = std::move(*compiled);
         }
     }
     if (planBound_) {
@@ -150,7 +150,7 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
 Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
                                              Tvx_String& reason) {
     Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
-    const ovgrid::Value computed = grid()->evaluateAt(*cell.formula, col, row);
+    const ovgrid::Value computed = grid()->evaluateAt(cell.formula, col, row);
     if (computed.isError()) {
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;

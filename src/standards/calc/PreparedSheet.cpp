@@ -21,10 +21,10 @@ bool holdsFormulas(const ovgrid::Grid& sheet) {
     return false;
 }
 
-bool readsRowsBelow(const ovgrid::CompiledFormula& formula, int row) {
+bool readsRowsBelow(const ovgrid::CompiledFormula& formula, int col, int row, int headerRow) {
     bool below = false;
-    formula.forEachReference([&](const ovgrid::CellRange& range) {
-        below = below || range.row1 > row || range.row2 > row;
+    formula.forEachReference(col, row, [&](const ovgrid::CellRange& range) {
+        below = below || range.row1 > headerRow || range.row2 > headerRow;
     });
     return below;
 }
@@ -96,7 +96,7 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
                 continue;  // computed (or reported) from its text each time
             }
             // An equation reading a cell below the header could read one still in text form.
-            if (readsRowsBelow(*cell->formula, headerRow)) {
+            if (readsRowsBelow(cell->formula, col, row, headerRow)) {
                 return prepared;
             }
             setEquationCellType(spread, col, row, variables[cell->varIndex].valueType);

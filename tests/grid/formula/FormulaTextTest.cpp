@@ -62,7 +62,7 @@ TEST(FormulaTextTest, ForEachReferenceListsCellsAndBlocks) {
     CompiledFormula f = compiled(L"=A1+SUM(B2:C4)+IF(1,D5,E6)");
     std::vector<std::tuple<int, int, int, int>> seen;
     f.forEachReference(
-        [&](const CellRange& r) { seen.emplace_back(r.col1, r.row1, r.col2, r.row2); });
+        3, 5, [&](const CellRange& r) { seen.emplace_back(r.col1, r.row1, r.col2, r.row2); });
     std::vector<std::tuple<int, int, int, int>> expected = {
         {1, 1, 1, 1}, {2, 2, 3, 4}, {4, 5, 4, 5}, {5, 6, 5, 6}};
     EXPECT_EQ(seen, expected);
@@ -74,18 +74,20 @@ TEST(FormulaTextTest, RowInsertAndDeleteMoveReferences) {
         bool insert;
         int at;
         int count;
+        int rowAfter;  // where the formula of C5 stands after the edit
         const wchar_t* expected;
     };
     const Case cases[] = {
-        {L"=A1+A5+$A$9", true, 3, 2, L"A1+A7+$A$11"},
-        {L"=SUM(A2:A6)", true, 4, 1, L"SUM(A2:A7)"},  // inside: grows
-        {L"=SUM(A2:A6)", true, 2, 1, L"SUM(A3:A7)"},  // at the top: moves
-        {L"=SUM(A2:A6)", true, 7, 1, L"SUM(A2:A6)"},  // below: unchanged
-        {L"=A1+A5+A9", false, 5, 1, L"A1+#REF!+A8"},
-        {L"=SUM(A2:A6)", false, 3, 2, L"SUM(A2:A4)"},  // inside: shrinks
-        {L"=SUM(A2:A6)", false, 1, 3, L"SUM(A1:A3)"},  // top cut off
-        {L"=SUM(A2:A6)", false, 2, 5, L"SUM(#REF!)"},  // all gone
-        {L"=SUM(A2:A6)", false, 5, 10, L"SUM(A2:A4)"},
+        {L"=A1+A5+$A$9", true, 3, 2, 7, L"A1+A7+$A$11"},
+        {L"=SUM(A2:A6)", true, 4, 1, 6, L"SUM(A2:A7)"},  // inside: grows
+        {L"=SUM(A2:A6)", true, 2, 1, 6, L"SUM(A3:A7)"},  // at the top: moves
+        {L"=SUM(A2:A6)", true, 7, 1, 5, L"SUM(A2:A6)"},  // below: unchanged
+        {L"=A1+A5+A9", false, 5, 1, 5, L"A1+#REF!+A8"},
+        {L"=SUM(A2:A6)", false, 3, 2, 3, L"SUM(A2:A4)"},  // inside: shrinks
+        {L"=SUM(A2:A6)", false, 1, 3, 2, L"SUM(A1:A3)"},  // top cut off
+        {L"=SUM(A2:A6)", false, 2, 5, 5, L"SUM(#REF!)"},  // all gone
+        {L"=SUM(A2:A6)", false, 5, 10, 5, L"SUM(A2:A4)"},
+        {L"=$A1+A$1+SUM(A$2:$A6)", true, 1, 1, 6, L"$A2+A$2+SUM(A$3:$A7)"},  // mixed
     };
     for (const Case& c : cases) {
         CompiledFormula f = compiled(c.formula);
@@ -94,13 +96,13 @@ TEST(FormulaTextTest, RowInsertAndDeleteMoveReferences) {
         } else {
             f.deleteRows(c.at, c.count, 3, 5);
         }
-        std::wstring text = f.toText(RefStyle::A1, 3, 5);
+        std::wstring text = f.toText(RefStyle::A1, 3, c.rowAfter);
         EXPECT_EQ(text, c.expected) << std::string(text.begin(), text.end());
     }
 }
 
 TEST(FormulaTextTest, ColumnEditsMoveReferences) {
-    CompiledFormula f = compiled(L"=A1+C1+SUM(B1:D1)");
+    CompiledFormula f = compiled(L"=A1+C1+SUM(B1:D1)", 5, 5);
     f.insertCols(2, 1, 5, 5);
     EXPECT_EQ(f.toText(RefStyle::A1, 6, 5), L"A1+D1+SUM(C1:E1)");
     f.deleteCols(4, 1, 6, 5);
@@ -116,14 +118,15 @@ TEST(FormulaTextTest, DeletedReferencesEvaluateToRefError) {
 
 TEST(FormulaTextTest, CopyShiftsRelativeReferencesOnly) {
     CompiledFormula f = compiled(L"=A1+$A1+A$1+$A$1+SUM(A1:B2)");
-    EXPECT_EQ(f.copiedBy(2, 3).toText(RefStyle::A1, 5, 8), L"C4+$A4+C$1+$A$1+SUM(C4:D5)");
-    EXPECT_EQ(f.copiedBy(0, -1).toText(RefStyle::A1, 3, 4), L"#REF!+#REF!+A$1+$A$1+SUM(#REF!)");
+    EXPECT_EQ(f.copiedBy(3, 5, 2, 3).toText(RefStyle::A1, 5, 8), L"C4+$A4+C$1+$A$1+SUM(C4:D5)");
+    EXPECT_EQ(f.copiedBy(3, 5, 0, -1).toText(RefStyle::A1, 3, 4),
+              L"#REF!+#REF!+A$1+$A$1+SUM(#REF!)");
     // The original is untouched.
     EXPECT_EQ(f.toText(RefStyle::A1, 3, 5), L"A1+$A1+A$1+$A$1+SUM(A1:B2)");
     // A block with one absolute corner stays ordered when the other passes it.
-    EXPECT_EQ(compiled(L"=SUM($A$1:B2)").copiedBy(0, -1).toText(RefStyle::A1, 3, 4),
+    EXPECT_EQ(compiled(L"=SUM($A$1:B2)").copiedBy(3, 5, 0, -1).toText(RefStyle::A1, 3, 4),
               L"SUM($A$1:B1)");
-    EXPECT_EQ(compiled(L"=SUM(B2:$C$3)").copiedBy(3, 0).toText(RefStyle::A1, 6, 5),
+    EXPECT_EQ(compiled(L"=SUM(B2:$C$3)").copiedBy(3, 5, 3, 0).toText(RefStyle::A1, 6, 5),
               L"SUM($C2:E$3)");
 }
 
