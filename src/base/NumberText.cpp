@@ -37,88 +37,118 @@ std::wstring widen(std::string_view text) {
 // --- formatting
 
 // A number rounded to 15 significant digits: the digits without trailing zeros, and the power
-// of ten of the first one (value = d.ddd x 10^exponent).
+// of ten of the first one (value = d.ddd x 10^exponent). Fixed buffers: this runs for every
+// number a sheet shows or a calculation hands on.
 struct Significant {
     bool negative = false;
-    std::string digits;
+    char digits[32];  // a double's shortest scientific form has at most 17
+    int count = 0;
     int exponent = 0;
 };
 
-Significant parseScientific(std::string_view text) {
-    Significant s;
-    s.negative = text.front() == '-';
-    const std::size_t e = text.find('e');
-    for (char c : text.substr(s.negative ? 1 : 0, e - (s.negative ? 1 : 0))) {
-        if (c != '.') {
-            s.digits += c;
+void parseScientific(const char* first, const char* last, Significant& s) {
+    s.negative = *first == '-';
+    if (s.negative) {
+        ++first;
+    }
+    s.count = 0;
+    const char* p = first;
+    for (; p != last && *p != 'e'; ++p) {
+        if (*p != '.') {
+            s.digits[s.count++] = *p;
         }
     }
-    const char* first = text.data() + e + (text[e + 1] == '+' ? 2 : 1);
-    std::from_chars(first, text.data() + text.size(), s.exponent);
-    return s;
+    p += p[1] == '+' ? 2 : 1;
+    std::from_chars(p, last, s.exponent);
 }
 
-Significant significant(double value) {
+void significant(double value, Significant& s) {
     char buffer[64];
     auto written =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    Significant s = parseScientific(std::string_view(buffer, std::size_t(written.ptr - buffer)));
+    parseScientific(buffer, written.ptr, s);
     // The shortest digits that read back as the value are, when there are at most fifteen of
     // them, exactly its fifteen-digit rounding (half a unit of a double lies far below half a
     // unit of the fifteenth digit); longer ones, and subnormals with their fewer bits, need the
     // slower fixed-precision conversion.
-    if (s.digits.size() > std::size_t(kSignificantDigits) || !std::isnormal(value)) {
+    if (s.count > kSignificantDigits || !std::isnormal(value)) {
         written = std::to_chars(buffer, buffer + sizeof buffer, value,
                                 std::chars_format::scientific, kSignificantDigits - 1);
-        s = parseScientific(std::string_view(buffer, std::size_t(written.ptr - buffer)));
+        parseScientific(buffer, written.ptr, s);
     }
-    while (s.digits.size() > 1 && s.digits.back() == '0') {
-        s.digits.pop_back();
+    while (s.count > 1 && s.digits[s.count - 1] == '0') {
+        --s.count;
     }
-    return s;
 }
 
 struct Notation {
-    wchar_t exponentLetter;
+    char exponentLetter;
     int smallestPlainExponent;  // below it, and from 15 on, the exponent form is used
 };
 
-std::wstring writeSignificant(double value, Notation notation) {
+class CharsWriter {
+  public:
+    explicit CharsWriter(NumberChars& out) : out_(out) { out_.size = 0; }
+    void put(char c) { out_.text[out_.size++] = c; }
+    void put(const char* first, std::size_t count) {
+        std::copy_n(first, count, out_.text + out_.size);
+        out_.size += count;
+    }
+    void fill(std::size_t count, char c) {
+        std::fill_n(out_.text + out_.size, count, c);
+        out_.size += count;
+    }
+
+  private:
+    NumberChars& out_;
+};
+
+NumberChars writeSignificant(double value, Notation notation) {
+    NumberChars chars;
+    CharsWriter out(chars);
     if (!std::isfinite(value)) {
-        return L"#NUM!";
+        out.put("#NUM!", 5);
+        return chars;
     }
     if (value == 0) {
-        return L"0";  // also for -0
+        out.put('0');  // also for -0
+        return chars;
     }
-    const Significant s = significant(value);
-    const auto count = static_cast<int>(s.digits.size());
-    std::wstring out = s.negative ? L"-" : L"";
+    Significant s;
+    significant(value, s);
+    const int count = s.count;
+    const char* digits = s.digits;
+    if (s.negative) {
+        out.put('-');
+    }
     if (s.exponent < notation.smallestPlainExponent || s.exponent >= kSignificantDigits) {
-        out += static_cast<wchar_t>(s.digits[0]);
+        out.put(digits[0]);
         if (count > 1) {
-            out += L'.';
-            out += widen(std::string_view(s.digits).substr(1));
+            out.put('.');
+            out.put(digits + 1, std::size_t(count - 1));
         }
-        out += notation.exponentLetter;
-        out += s.exponent < 0 ? L'-' : L'+';
+        out.put(notation.exponentLetter);
+        out.put(s.exponent < 0 ? '-' : '+');
         const int magnitude = std::abs(s.exponent);
         if (magnitude < 10) {
-            out += L'0';
+            out.put('0');
         }
-        out += std::to_wstring(magnitude);
+        char exponent[8];
+        const auto written = std::to_chars(exponent, exponent + sizeof exponent, magnitude);
+        out.put(exponent, std::size_t(written.ptr - exponent));
     } else if (s.exponent < 0) {
-        out += L"0.";
-        out.append(static_cast<std::size_t>(-s.exponent - 1), L'0');
-        out += widen(s.digits);
+        out.put("0.", 2);
+        out.fill(static_cast<std::size_t>(-s.exponent - 1), '0');
+        out.put(digits, std::size_t(count));
     } else if (count <= s.exponent + 1) {
-        out += widen(s.digits);
-        out.append(static_cast<std::size_t>(s.exponent + 1 - count), L'0');
+        out.put(digits, std::size_t(count));
+        out.fill(static_cast<std::size_t>(s.exponent + 1 - count), '0');
     } else {
-        out += widen(std::string_view(s.digits).substr(0, std::size_t(s.exponent) + 1));
-        out += L'.';
-        out += widen(std::string_view(s.digits).substr(std::size_t(s.exponent) + 1));
+        out.put(digits, std::size_t(s.exponent) + 1);
+        out.put('.');
+        out.put(digits + s.exponent + 1, std::size_t(count - s.exponent - 1));
     }
-    return out;
+    return chars;
 }
 
 std::wstring specialValueText(double value) {
@@ -132,20 +162,31 @@ std::wstring specialValueText(double value) {
 
 // Converts a text that numberTextLength accepted in full. from_chars takes no "+" sign.
 std::errc convert(std::wstring_view number, double& value) {
-    std::string ascii(number.begin(), number.end());  // the accepted characters are all ASCII
+    // The accepted characters are all ASCII; a usual number fits the buffer on the stack.
+    char buffer[64];
+    std::string longer;
+    char* ascii = buffer;
+    if (number.size() > sizeof buffer) {
+        longer.resize(number.size());
+        ascii = longer.data();
+    }
+    std::transform(number.begin(), number.end(), ascii,
+                   [](wchar_t c) { return static_cast<char>(c); });
+    const std::string_view text(ascii, number.size());
     bool negative = false;
     std::size_t offset = 0;
-    if (ascii[0] == '+' || ascii[0] == '-') {
-        negative = ascii[0] == '-';
+    if (text[0] == '+' || text[0] == '-') {
+        negative = text[0] == '-';
         offset = 1;
     }
     value = 0.0;
-    const auto result = std::from_chars(ascii.data() + offset, ascii.data() + ascii.size(), value,
+    const auto result = std::from_chars(text.data() + offset, text.data() + text.size(), value,
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone: overflow or underflow, by the exponent's sign.
-        const auto ePos = ascii.find_first_of("eE");
-        const bool tiny = ePos != std::string::npos && ascii.find('-', ePos) != std::string::npos;
+        const auto ePos = text.find_first_of("eE");
+        const bool tiny =
+            ePos != std::string_view::npos && text.find('-', ePos) != std::string_view::npos;
         value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
     if (negative) {
@@ -164,12 +205,16 @@ std::size_t skipWhiteSpace(std::wstring_view text) {
 
 }  // namespace
 
+NumberChars displayNumberChars(double value) {
+    return writeSignificant(value, {'e', -4});
+}
+
 std::wstring displayNumberText(double value) {
-    return writeSignificant(value, {L'e', -4});
+    return widen(displayNumberChars(value).view());
 }
 
 std::wstring formulaNumberText(double value) {
-    return writeSignificant(value, {L'E', -5});
+    return widen(writeSignificant(value, {'E', -5}).view());
 }
 
 std::wstring fixedNumberText(double value, int decimals, bool keepZeros) {
@@ -275,6 +320,23 @@ std::optional<double> parseNumberText(std::wstring_view text, PercentSign percen
         return std::nullopt;
     }
     return percentSign ? value / 100.0 : value;
+}
+
+std::optional<double> parseNumberChars(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || !isDigit(static_cast<wchar_t>(text.front()))) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 double leadingNumber(std::wstring_view text) {

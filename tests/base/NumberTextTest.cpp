@@ -107,6 +107,48 @@ TEST(NumberText, DisplayTextAgreesWithFifteenDigitGeneralFormat) {
     }
 }
 
+// A calculation stores a result's display characters and the number they read as without
+// going through a wide text: both must be what the wide text and its reading give.
+TEST(NumberText, DisplayCharactersReadBackAsTheirWideText) {
+    std::vector<double> values = {12.5,
+                                  -3,
+                                  0,
+                                  0.1 + 0.2,
+                                  1e15,
+                                  -1.5e-7,
+                                  1e300,
+                                  5e-324,
+                                  kInf,
+                                  kNaN,
+                                  1e14,
+                                  -0.004,
+                                  1.79769313486231e308,
+                                  std::numeric_limits<double>::max()};
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 5000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+        values.push_back(static_cast<double>(random() % 1000000) / 100.0 - 5000.0);
+    }
+    for (double value : values) {
+        const ovbase::NumberChars chars = ovbase::displayNumberChars(value);
+        const std::wstring wide = ovbase::displayNumberText(value);
+        ASSERT_EQ(std::wstring(chars.view().begin(), chars.view().end()), wide) << value;
+        const auto fromChars = ovbase::parseNumberChars(chars.view());
+        const auto fromWide = ovbase::parseNumberText(wide);
+        ASSERT_EQ(fromChars.has_value(), fromWide.has_value()) << value;
+        if (fromWide) {
+            ASSERT_EQ(std::memcmp(&*fromChars, &*fromWide, sizeof(double)), 0) << value;
+        }
+    }
+    // The largest double's fifteen digits lie beyond it: no number, as a number cell refuses it.
+    EXPECT_FALSE(ovbase::parseNumberChars("1.79769313486232e+308"));
+    EXPECT_FALSE(ovbase::parseNumberChars("#NUM!"));
+    EXPECT_EQ(ovbase::parseNumberChars("-2.5e-07"), -2.5e-7);
+}
+
 TEST(NumberText, FixedDecimals) {
     struct Case {
         double value;

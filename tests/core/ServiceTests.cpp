@@ -2,10 +2,12 @@
 // override, timers, settings and numbered texts.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 
 #include "TempFolder.h"
 #include "core/AtomicFile.h"
@@ -229,6 +231,25 @@ TEST(Timers, AccumulateRunsAndIgnoreUnmatchedEnds) {
     EXPECT_EQ(timer.count(), 3);
     EXPECT_GE(timer.seconds(), 0.0);
     EXPECT_EQ(timer.name(), L"gCalcCells");
+}
+
+// The timers' clock may tick in its own units; what a timer reports is seconds.
+TEST(Timers, ReportSeconds) {
+    Tvx_Timer timer(L"gLoadFile");
+    EXPECT_EQ(timer.seconds(), 0.0);
+    timer.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    timer.end();
+    EXPECT_GE(timer.seconds(), 0.029);
+    EXPECT_LT(timer.seconds(), 5.0);
+    const double first = timer.seconds();
+    timer.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    timer.end();
+    EXPECT_GE(timer.seconds(), first + 0.019);
+    EXPECT_EQ(timer.count(), 2);
+    timer.reset();
+    EXPECT_EQ(timer.seconds(), 0.0);
 }
 
 // Points the settings at a temporary application folder holding a small text table.

@@ -122,6 +122,10 @@ Acad::ErrorStatus OvCalcSS::findDeclaredVariables() {
         if (const auto declared = plan_->declared()) {
             varCells.assignVarCells(*declared);
             declaredWithoutDuplicates_ = !plan_->declaredHasDuplicates();
+            if (prepared_ != nullptr && declaredWithoutDuplicates_) {
+                // The prepared copy was made for this very list, its cells typed already.
+                cellTyped_.assign(static_cast<std::size_t>(varCells.length()), true);
+            }
             return Acad::eOk;
         }
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/NumberText.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
@@ -81,6 +82,8 @@ class OvCalcSS : public Tvx_Spread {
                                        Tvx_String& reason);
     // Stores `value` in variable `index` and writes it, typed, into its cell.
     Acad::ErrorStatus setVariable(int index, const Tvx_String& value);
+    // The same for a number's display text, which a number cell takes without reading it again.
+    Acad::ErrorStatus setVariableNumber(int index, const ovbase::NumberChars& chars);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
     // The variable whose name equals `name` ignoring case (the first such one).

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/CaseFolding.h"
+#include "base/NumberText.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
 #include "grid/Value.h"
@@ -155,8 +156,26 @@ Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellP
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
+    if (computed.isNumber()) {
+        setVariableNumber(cell.varIndex, ovbase::displayNumberChars(computed.number));
+    } else {
+        setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
+    }
     return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::setVariableNumber(int index, const ovbase::NumberChars& chars) {
+    OvVarCell& cell = varCells[index];
+    const auto at = static_cast<std::size_t>(index);
+    const std::string_view text = chars.view();
+    // Into the text the variable already holds: its buffer serves again.
+    cell.value.wstr().assign(text.begin(), text.end());
+    const std::optional<double> number = ovbase::parseNumberChars(text);
+    if (!(at < cellTyped_.size() && cellTyped_[at]) || !number) {
+        return setVariable(index, Tvx_String(cell.value));
+    }
+    return setCellValueNumber(cell.col, cell.row, cell.value.wstr(), *number) ? Acad::eOk
+                                                                              : Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus OvCalcSS::setVariable(int index, const Tvx_String& value) {

@@ -213,3 +213,39 @@ TEST_F(CalcTest, AFormulaCellOfTheSheetFollowsTheVariablesItReads) {
     EXPECT_EQ(scaled(L"7"), L"73.5");
     EXPECT_EQ(scaled(L"2"), L"21");
 }
+
+// Number results go into their variables' cells as the cells take a typed number: in range as
+// the number the text reads as, beyond a number cell's range not at all (the variable still
+// takes the text), into a String variable's cell as text. Every run, including one after a
+// failed call, gives the same.
+TEST_F(CalcTest, NumberResultsReachTheirCellsAlikeOnEveryRun) {
+    auto run = [](const wchar_t* a, const wchar_t* n) {
+        OvDlgStandardsData data = listRequest(
+            L"Ranges", {variable(L"A", OvCellInput, a), variable(L"N", OvCellInput, n, OvValueInt),
+                        variable(L"Big", OvCellOutput, L"0"), variable(L"Back", OvCellOutput, L""),
+                        variable(L"Small", OvCellOutput, L""),
+                        variable(L"Text", OvCellOutput, L"", OvValueString),
+                        variable(L"Whole", OvCellOutput, L"", OvValueInt),
+                        variable(L"Neg", OvCellOutput, L"")});
+        if (!StartDlgStandardsSS(data)) {
+            return std::wstring(L"failed");
+        }
+        std::wstring out;
+        for (const wchar_t* name : {L"Big", L"Back", L"Small", L"Text", L"Whole", L"Neg"}) {
+            out += valueOf(data, name).wstr() + L"|";
+        }
+        return out;
+    };
+    clearSheetCache();
+    // Big's cell refuses 2E+15 and keeps the 0 it was handed, which Back reads.
+    const std::wstring first = L"2e+15|1|2e-07|2e+20|3.33333333333333|-1.5|";
+    const std::wstring second = L"4e+15|1|4e-07|4e+20|3|-3|";
+    EXPECT_EQ(run(L"2", L"10"), first);
+    EXPECT_EQ(run(L"4", L"9"), second);
+    EXPECT_EQ(run(L"2", L"10"), first);
+    // A call that fails (a list shorter than the sheet's variables) leaves nothing behind.
+    OvDlgStandardsData shorter = listRequest(L"Ranges", {variable(L"A", OvCellInput, L"3")});
+    EXPECT_FALSE(StartDlgStandardsSS(shorter));
+    EXPECT_EQ(run(L"4", L"9"), second);
+    EXPECT_EQ(run(L"2", L"10"), first);
+}
