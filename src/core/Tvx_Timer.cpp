@@ -21,6 +21,16 @@ double Tvx_Timer::seconds() const {
     return total_ == 0 ? 0.0 : static_cast<double>(total_) * ovtick::nanosecondsPerTick() * 1e-9;
 }
 
+void Tvx_Timer::lap() {
+    const std::uint64_t now = ovtick::now();
+    if (running_) {
+        total_ += now - startedAt_;
+        ++runs_;
+    }
+    startedAt_ = now;
+    running_ = true;
+}
+
 void Tvx_Timer::reset() {
     total_ = 0;
     runs_ = 0;

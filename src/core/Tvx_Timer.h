@@ -15,6 +15,9 @@ class Tvx_Timer {
     void start();
     // Ends the current run and adds its duration; an end without a start does nothing.
     void end();
+    // Ends the current run and starts the next with one clock reading, for runs that follow
+    // each other directly; without a current run it only starts one.
+    void lap();
     bool isRunning() const { return running_; }
 
     double seconds() const;                    // ended runs

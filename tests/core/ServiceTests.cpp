@@ -248,6 +248,15 @@ TEST(Timers, ReportSeconds) {
     timer.end();
     EXPECT_GE(timer.seconds(), first + 0.019);
     EXPECT_EQ(timer.count(), 2);
+    // Runs that follow each other share a reading: a lap ends one and starts the next.
+    timer.lap();  // none running: only starts
+    EXPECT_EQ(timer.count(), 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    timer.lap();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    timer.end();
+    EXPECT_EQ(timer.count(), 4);
+    EXPECT_GE(timer.seconds(), first + 0.019 + 0.019);
     timer.reset();
     EXPECT_EQ(timer.seconds(), 0.0);
 }

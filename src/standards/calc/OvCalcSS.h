@@ -73,11 +73,15 @@ class OvCalcSS : public Tvx_Spread {
     std::shared_ptr<const OvCalcCellPlan> prepareCell(int col, int row, const Tvx_String& text);
     Acad::ErrorStatus calcOrdinaryEquation(int col, int row, const OvCalcCellPlan& cell,
                                            Tvx_String& reason);
+    // The Calc area of a direct prepared copy: its equations computed in turn, the other cells
+    // that hold text as calcCell does.
+    void calcDirectArea();
     // An equation of the prepared copy: its formula is in place, it only computes.
     Acad::ErrorStatus calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell);
     // The computed value of the equation in (col, row) into its variable.
     Acad::ErrorStatus takeResult(int col, int row, int varIndex, Tvx_String& reason);
-    // The same for an equation of a direct prepared copy, computed without its cell.
+    // The same for an equation of a direct prepared copy, computed without its cell (timed by
+    // the caller).
     Acad::ErrorStatus takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
                                        Tvx_String& reason);
     // Stores `value` in variable `index` and writes it, typed, into its cell.

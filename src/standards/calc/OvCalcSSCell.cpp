@@ -115,13 +115,6 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcC
 
 Acad::ErrorStatus OvCalcSS::calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell) {
     Tvx_String reason;
-    if (prepared_->direct) {
-        if (takeDirectResult(col, row, cell, reason) == Acad::eOk) {
-            return Acad::eOk;
-        }
-        equationFailed(col, row, cell.left, cell.replaced, reason);
-        return Acad::eInvalidInput;
-    }
     grid()->reCalcCell(col, row);
     if (takeResult(col, row, cell.varIndex, reason) == Acad::eOk) {
         return Acad::eOk;
@@ -150,7 +143,6 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
 
 Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
                                              Tvx_String& reason) {
-    Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
     const ovgrid::Value computed = grid()->evaluateAt(*cell.formula, col, row);
     if (computed.isError()) {
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
