@@ -62,6 +62,33 @@ void parseScientific(const char* first, const char* last, Significant& s) {
     std::from_chars(p, last, s.exponent);
 }
 
+// Rounds the shortest digits of a normal double to fifteen; false when they lie exactly halfway
+// (sixteen digits ending in 5). Otherwise the value itself lies on the same side of the halfway
+// point as its shortest digits: were the halfway point between them, it would be a text of the
+// same double either shorter (against seventeen digits) or closer (against sixteen).
+bool roundShortestDigits(Significant& s) {
+    const char next = s.digits[kSignificantDigits];
+    if (s.count == kSignificantDigits + 1 && next == '5') {
+        return false;
+    }
+    s.count = kSignificantDigits;
+    if (next < '5') {
+        return true;
+    }
+    int i = kSignificantDigits - 1;
+    while (i >= 0 && s.digits[i] == '9') {
+        s.digits[i--] = '0';
+    }
+    if (i >= 0) {
+        ++s.digits[i];
+    } else {
+        s.digits[0] = '1';  // 9.99..9 became 10: one digit, the next power of ten
+        s.count = 1;
+        ++s.exponent;
+    }
+    return true;
+}
+
 void significant(double value, Significant& s) {
     char buffer[64];
     auto written =
@@ -69,9 +96,10 @@ void significant(double value, Significant& s) {
     parseScientific(buffer, written.ptr, s);
     // The shortest digits that read back as the value are, when there are at most fifteen of
     // them, exactly its fifteen-digit rounding (half a unit of a double lies far below half a
-    // unit of the fifteenth digit); longer ones, and subnormals with their fewer bits, need the
-    // slower fixed-precision conversion.
-    if (s.count > kSignificantDigits || !std::isnormal(value)) {
+    // unit of the fifteenth digit); longer ones round to it but for a tie; a tie, and subnormals
+    // with their fewer bits, need the slower fixed-precision conversion.
+    const bool normal = std::isnormal(value);
+    if (!normal || (s.count > kSignificantDigits && !roundShortestDigits(s))) {
         written = std::to_chars(buffer, buffer + sizeof buffer, value,
                                 std::chars_format::scientific, kSignificantDigits - 1);
         parseScientific(buffer, written.ptr, s);

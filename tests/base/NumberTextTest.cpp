@@ -69,23 +69,13 @@ TEST(NumberText, DisplayTextAgreesWithFifteenDigitGeneralFormat) {
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
         return std::wstring(buffer, result.ptr);
     };
-    std::vector<double> values = {1e15,
-                                  1e14,
-                                  999999999999999.0,
-                                  1e-4,
-                                  1e-5,
-                                  0.0001234,
-                                  1.5e-5,
-                                  123456789012345.6,
-                                  1e300,
-                                  -2.5e-300,
-                                  5e-324,
-                                  1e21,
-                                  0.1 + 0.7,
-                                  -1e15,
-                                  4.35 * 100,
-                                  9.999999999999999e14,
-                                  9.9999999999999995e-5};
+    std::vector<double> values = {1e15, 1e14, 999999999999999.0, 1e-4, 1e-5, 0.0001234, 1.5e-5,
+                                  123456789012345.6, 1e300, -2.5e-300, 5e-324, 1e21, 0.1 + 0.7,
+                                  -1e15, 4.35 * 100, 9.999999999999999e14, 9.9999999999999995e-5,
+                                  // exactly halfway at the sixteenth digit, both ways
+                                  1234567890123455.0, 1234567890123445.0, -1234567890123465.0,
+                                  9999999999999995.0, 999999999999999.5, 0.1 + 0.2 + 0.3, 17.33 + 5,
+                                  99999999999999.99};
     for (int exponent = -20; exponent <= 20; ++exponent) {
         for (double mantissa : {1.0, 1.5, 9.99, 3.14159265358979, 7.0 / 3.0}) {
             values.push_back(mantissa * std::pow(10.0, exponent));
@@ -101,6 +91,12 @@ TEST(NumberText, DisplayTextAgreesWithFifteenDigitGeneralFormat) {
             values.push_back(value);
         }
         values.push_back(static_cast<double>(random() % 100000000) / 1000.0);
+        // Sums and products of rounded numbers: results with binary noise past fifteen digits.
+        const double a = static_cast<double>(random() % 100000) / 100.0;
+        const double b = static_cast<double>(random() % 1000) / 3.0;
+        values.push_back(a + b);
+        values.push_back(a * 0.1 + static_cast<double>(random() % 100));
+        values.push_back(a - b * 1e-9);
     }
     for (double value : values) {
         ASSERT_EQ(ovbase::displayNumberText(value), reference(value)) << value;

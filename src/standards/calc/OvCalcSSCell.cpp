@@ -161,7 +161,9 @@ Acad::ErrorStatus OvCalcSS::setVariableNumber(int index, const ovbase::NumberCha
     const auto at = static_cast<std::size_t>(index);
     const std::string_view text = chars.view();
     // Into the text the variable already holds: its buffer serves again.
-    cell.value.wstr().assign(text.begin(), text.end());
+    std::wstring& value = cell.value.wstr();
+    value.resize(text.size());
+    std::copy(text.begin(), text.end(), value.begin());
     const std::optional<double> number = ovbase::parseNumberChars(text);
     if (!(at < cellTyped_.size() && cellTyped_[at]) || !number) {
         return setVariable(index, Tvx_String(cell.value));
