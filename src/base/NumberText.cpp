@@ -6,7 +6,9 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -131,9 +133,65 @@ class CharsWriter {
     NumberChars& out_;
 };
 
+// A number with few decimals (most results of a calculation, binary noise and all) written
+// from the whole number m nearest to |value| x 10^k for a small k, when that product lies
+// within 2e-16 of m relative (3.2e-16 with the product's own rounding) and m is below 10^15:
+// the value then lies closer to m / 10^k than half a unit of its fifteenth digit (at least
+// 5e-16 of it), so m / 10^k is its fifteen-digit text. Also gives the number that text reads as:
+// m / 10^k, both exact doubles, divides to the double nearest to it. False for any other number.
+bool writeFewDecimals(double value, CharsWriter& out, double& reads) {
+    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    static constexpr double kLargest = 1e15;
+    static constexpr double kNoise = 2e-16;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4) || magnitude >= kLargest) {
+        return false;  // also the exponent forms of both notations
+    }
+    for (int k = 0; k < static_cast<int>(std::size(kPowers)); ++k) {
+        const double scaled = magnitude * kPowers[k];
+        if (scaled >= kLargest) {
+            return false;
+        }
+        const double nearest = std::floor(scaled + 0.5);
+        if (std::fabs(scaled - nearest) > nearest * kNoise || nearest >= kLargest) {
+            continue;
+        }
+        auto whole = static_cast<std::uint64_t>(nearest);
+        while (k > 0 && whole % 10 == 0) {
+            whole /= 10;
+            --k;
+        }
+        reads = static_cast<double>(whole) / kPowers[k];
+        if (value < 0) {
+            out.put('-');
+            reads = -reads;
+        }
+        char digits[24];
+        const auto written = std::to_chars(digits, digits + sizeof digits, whole);
+        const auto count = static_cast<int>(written.ptr - digits);
+        if (k == 0) {
+            out.put(digits, std::size_t(count));
+        } else if (count > k) {
+            out.put(digits, std::size_t(count - k));
+            out.put('.');
+            out.put(digits + count - k, std::size_t(k));
+        } else {
+            out.put("0.", 2);
+            out.fill(std::size_t(k - count), '0');
+            out.put(digits, std::size_t(count));
+        }
+        return true;
+    }
+    return false;
+}
+
 NumberChars writeSignificant(double value, Notation notation) {
     NumberChars chars;
     CharsWriter out(chars);
+    if (writeFewDecimals(value, out, chars.number)) {
+        chars.knowsNumber = true;
+        return chars;
+    }
     if (!std::isfinite(value)) {
         out.put("#NUM!", 5);
         return chars;

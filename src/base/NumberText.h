@@ -33,6 +33,9 @@ namespace ovbase {
 struct NumberChars {
     char text[32];  // the longest text written here has 22 characters
     std::size_t size = 0;
+    // The number the text reads as (parseNumberChars), when writing it told.
+    bool knowsNumber = false;
+    double number = 0.0;
     std::string_view view() const { return std::string_view(text, size); }
 };
 

@@ -77,6 +77,15 @@ TEST(NumberText, DisplayTextAgreesWithFifteenDigitGeneralFormat) {
                                   9999999999999995.0, 999999999999999.5, 0.1 + 0.2 + 0.3, 17.33 + 5,
                                   99999999999999.99};
     for (int exponent = -20; exponent <= 20; ++exponent) {
+        // A few units of the last place either side of a power of ten.
+        double below = std::pow(10.0, exponent);
+        double above = below;
+        for (int step = 0; step < 4; ++step) {
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, 1e300);
+            values.push_back(below);
+            values.push_back(above);
+        }
         for (double mantissa : {1.0, 1.5, 9.99, 3.14159265358979, 7.0 / 3.0}) {
             values.push_back(mantissa * std::pow(10.0, exponent));
             values.push_back(-mantissa * std::pow(10.0, exponent));
@@ -127,6 +136,8 @@ TEST(NumberText, DisplayCharactersReadBackAsTheirWideText) {
         std::memcpy(&value, &bits, sizeof value);
         values.push_back(value);
         values.push_back(static_cast<double>(random() % 1000000) / 100.0 - 5000.0);
+        values.push_back(static_cast<double>(random() % 100000) / 100.0 + 5.0);
+        values.push_back(static_cast<double>(random() % 100000000000) / 1e8);
     }
     for (double value : values) {
         const ovbase::NumberChars chars = ovbase::displayNumberChars(value);
@@ -137,6 +148,10 @@ TEST(NumberText, DisplayCharactersReadBackAsTheirWideText) {
         ASSERT_EQ(fromChars.has_value(), fromWide.has_value()) << value;
         if (fromWide) {
             ASSERT_EQ(std::memcmp(&*fromChars, &*fromWide, sizeof(double)), 0) << value;
+        }
+        if (chars.knowsNumber) {
+            ASSERT_TRUE(fromWide) << value;
+            ASSERT_EQ(std::memcmp(&chars.number, &*fromWide, sizeof(double)), 0) << value;
         }
     }
     // The largest double's fifteen digits lie beyond it: no number, as a number cell refuses it.

@@ -164,7 +164,8 @@ Acad::ErrorStatus OvCalcSS::setVariableNumber(int index, const ovbase::NumberCha
     std::wstring& value = cell.value.wstr();
     value.resize(text.size());
     std::copy(text.begin(), text.end(), value.begin());
-    const std::optional<double> number = ovbase::parseNumberChars(text);
+    const std::optional<double> number =
+        chars.knowsNumber ? std::optional<double>(chars.number) : ovbase::parseNumberChars(text);
     if (!(at < cellTyped_.size() && cellTyped_[at]) || !number) {
         return setVariable(index, Tvx_String(cell.value));
     }
