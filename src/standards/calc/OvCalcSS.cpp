@@ -65,7 +65,9 @@ Acad::ErrorStatus OvCalcSS::calculateOnce(OvDlgStandardsData& data) {
     failures_.removeAll();
     problems_.removeAll();
     // Nothing of an earlier calculation in this grid may leak into this one (a stale mapping
-    // would write values into the wrong objects of the macro).
+    // would write values into the wrong objects of the macro); only the variables' storage
+    // serves again.
+    varCells.releaseVarCells(spareCells_);
     varCells = OvVarCells();
     plan_.reset();
     planBound_ = false;
@@ -150,7 +152,7 @@ Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
 Acad::ErrorStatus OvCalcSS::findDeclaredVariables() {
     if (plan_ != nullptr) {
         if (const auto declared = plan_->declared()) {
-            varCells.assignVarCells(*declared);
+            varCells.assignVarCells(*declared, spareCells_);
             declaredWithoutDuplicates_ = !plan_->declaredHasDuplicates();
             if (prepared_ != nullptr && declaredWithoutDuplicates_) {
                 // The prepared copy was made for this very list, its cells typed already.

@@ -105,6 +105,8 @@ class OvCalcSS : public Tvx_Spread {
     void sheetProblem(OvCalcProblem::Kind kind, const Tvx_String& subject,
                       const Tvx_String& reason);
 
+    // The last calculation's variables, kept for their strings' storage.
+    Tvx_Array<OvVarCell> spareCells_;
     Tvx_Array<OvCalcFailure> failures_;
     OvCalcProblems problems_;
 
