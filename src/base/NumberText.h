@@ -29,6 +29,18 @@ namespace ovbase {
 
 // --- numbers to text
 
+// A number's text as ASCII characters in place, for callers that go on without a string.
+struct NumberChars {
+    char text[32];  // the longest text written here has 22 characters
+    std::size_t size = 0;
+    // The number the text reads as (parseNumberChars), when writing it told.
+    bool knowsNumber = false;
+    double number = 0.0;
+    std::string_view view() const { return std::string_view(text, size); }
+};
+
+// displayNumberText's characters.
+NumberChars displayNumberChars(double value);
 std::wstring displayNumberText(double value);
 std::wstring formulaNumberText(double value);
 
@@ -61,6 +73,10 @@ enum class PercentSign { Rejected, Accepted };
 // operand; a cell's typed text is read without it, so that "50%" stays the text it was typed as.
 std::optional<double> parseNumberText(std::wstring_view text,
                                       PercentSign percent = PercentSign::Rejected);
+
+// The number a text written by displayNumberChars stands for, read as parseNumberText reads the
+// same text (nothing for "#NUM!" and for a text beyond the range of a double).
+std::optional<double> parseNumberChars(std::string_view text);
 
 // The C library's reading (wcstod): leading white space skipped, the leading number taken and
 // the rest ignored ("7x" -> 7, "  -2.5e3 mm" -> -2500); 0 when there is none. Overflow gives

@@ -2,7 +2,7 @@
 // over any number of runs; Tvx_FunctionTimer times one scope. Timers only measure.
 #pragma once
 
-#include <chrono>
+#include <cstdint>
 
 #include "core/Tvx_String.h"
 
@@ -15,17 +15,20 @@ class Tvx_Timer {
     void start();
     // Ends the current run and adds its duration; an end without a start does nothing.
     void end();
+    // Ends the current run and starts the next with one clock reading, for runs that follow
+    // each other directly; without a current run it only starts one.
+    void lap();
     bool isRunning() const { return running_; }
 
-    double seconds() const { return static_cast<double>(total_.count()) * 1e-9; }  // ended runs
-    long long count() const { return runs_; }                                      // ended runs
+    double seconds() const;                    // ended runs
+    long long count() const { return runs_; }  // ended runs
     void reset();
 
   private:
-    using Clock = std::chrono::steady_clock;
     Tvx_String name_;
-    Clock::time_point startedAt_{};
-    std::chrono::nanoseconds total_{0};
+    // In ticks of the timers' clock (TickClock.h).
+    std::uint64_t startedAt_ = 0;
+    std::uint64_t total_ = 0;
     long long runs_ = 0;
     bool running_ = false;
 };

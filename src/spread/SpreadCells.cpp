@@ -46,6 +46,23 @@ bool Tvx_Spread::setCellValue(int col, int row, const Tvx_String& text) {
     return created && inCell(col, row) && SSSetValue(col, row, text.wstr());
 }
 
+bool Tvx_Spread::setCellValueNumber(int col, int row, std::wstring_view text, double number) {
+    if (!created || !inCell(col, row)) {
+        return false;
+    }
+    const ovgrid::CellStyle& style = grid()->cellStyle(col, row);
+    if (!style.hasType || style.cellType.type != ovgrid::kTypeNumber) {
+        return SSSetValue(col, row, text);
+    }
+    // What a number cell does with a text: it takes the number when it lies in its range.
+    const ovgrid::CellType& type = style.cellType;
+    const bool ranged = type.minimum != 0 || type.maximum != 0;
+    if (ranged && (number < type.minimum || number > type.maximum)) {
+        return false;
+    }
+    return grid()->setCellNumber(col, row, number);
+}
+
 bool Tvx_Spread::getCellInt(int col, int row, int& out) const {
     out = 0;
     Tvx_String text;

@@ -61,6 +61,9 @@ class Tvx_Spread : public TSpread {
     bool getCellText(int col, int row, Tvx_String& out, int mode = kReadValue) const;
     bool setCellText(int col, int row, const Tvx_String& text);
     bool setCellValue(int col, int row, const Tvx_String& text);
+    // setCellValue of a number's text when the caller holds the number that text reads as
+    // (ovbase::parseNumberText): a number cell stores it without reading the text again.
+    bool setCellValueNumber(int col, int row, std::wstring_view text, double number);
     bool getCellInt(int col, int row, int& out) const;
     bool getCellDouble(int col, int row, double& out) const;
     bool setCellDouble(int col, int row, double value);

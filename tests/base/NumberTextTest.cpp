@@ -69,24 +69,23 @@ TEST(NumberText, DisplayTextAgreesWithFifteenDigitGeneralFormat) {
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
         return std::wstring(buffer, result.ptr);
     };
-    std::vector<double> values = {1e15,
-                                  1e14,
-                                  999999999999999.0,
-                                  1e-4,
-                                  1e-5,
-                                  0.0001234,
-                                  1.5e-5,
-                                  123456789012345.6,
-                                  1e300,
-                                  -2.5e-300,
-                                  5e-324,
-                                  1e21,
-                                  0.1 + 0.7,
-                                  -1e15,
-                                  4.35 * 100,
-                                  9.999999999999999e14,
-                                  9.9999999999999995e-5};
+    std::vector<double> values = {1e15, 1e14, 999999999999999.0, 1e-4, 1e-5, 0.0001234, 1.5e-5,
+                                  123456789012345.6, 1e300, -2.5e-300, 5e-324, 1e21, 0.1 + 0.7,
+                                  -1e15, 4.35 * 100, 9.999999999999999e14, 9.9999999999999995e-5,
+                                  // exactly halfway at the sixteenth digit, both ways
+                                  1234567890123455.0, 1234567890123445.0, -1234567890123465.0,
+                                  9999999999999995.0, 999999999999999.5, 0.1 + 0.2 + 0.3, 17.33 + 5,
+                                  99999999999999.99};
     for (int exponent = -20; exponent <= 20; ++exponent) {
+        // A few units of the last place either side of a power of ten.
+        double below = std::pow(10.0, exponent);
+        double above = below;
+        for (int step = 0; step < 4; ++step) {
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, 1e300);
+            values.push_back(below);
+            values.push_back(above);
+        }
         for (double mantissa : {1.0, 1.5, 9.99, 3.14159265358979, 7.0 / 3.0}) {
             values.push_back(mantissa * std::pow(10.0, exponent));
             values.push_back(-mantissa * std::pow(10.0, exponent));
@@ -101,10 +100,64 @@ TEST(NumberText, DisplayTextAgreesWithFifteenDigitGeneralFormat) {
             values.push_back(value);
         }
         values.push_back(static_cast<double>(random() % 100000000) / 1000.0);
+        // Sums and products of rounded numbers: results with binary noise past fifteen digits.
+        const double a = static_cast<double>(random() % 100000) / 100.0;
+        const double b = static_cast<double>(random() % 1000) / 3.0;
+        values.push_back(a + b);
+        values.push_back(a * 0.1 + static_cast<double>(random() % 100));
+        values.push_back(a - b * 1e-9);
     }
     for (double value : values) {
         ASSERT_EQ(ovbase::displayNumberText(value), reference(value)) << value;
     }
+}
+
+// A calculation stores a result's display characters and the number they read as without
+// going through a wide text: both must be what the wide text and its reading give.
+TEST(NumberText, DisplayCharactersReadBackAsTheirWideText) {
+    std::vector<double> values = {12.5,
+                                  -3,
+                                  0,
+                                  0.1 + 0.2,
+                                  1e15,
+                                  -1.5e-7,
+                                  1e300,
+                                  5e-324,
+                                  kInf,
+                                  kNaN,
+                                  1e14,
+                                  -0.004,
+                                  1.79769313486231e308,
+                                  std::numeric_limits<double>::max()};
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 5000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+        values.push_back(static_cast<double>(random() % 1000000) / 100.0 - 5000.0);
+        values.push_back(static_cast<double>(random() % 100000) / 100.0 + 5.0);
+        values.push_back(static_cast<double>(random() % 100000000000) / 1e8);
+    }
+    for (double value : values) {
+        const ovbase::NumberChars chars = ovbase::displayNumberChars(value);
+        const std::wstring wide = ovbase::displayNumberText(value);
+        ASSERT_EQ(std::wstring(chars.view().begin(), chars.view().end()), wide) << value;
+        const auto fromChars = ovbase::parseNumberChars(chars.view());
+        const auto fromWide = ovbase::parseNumberText(wide);
+        ASSERT_EQ(fromChars.has_value(), fromWide.has_value()) << value;
+        if (fromWide) {
+            ASSERT_EQ(std::memcmp(&*fromChars, &*fromWide, sizeof(double)), 0) << value;
+        }
+        if (chars.knowsNumber) {
+            ASSERT_TRUE(fromWide) << value;
+            ASSERT_EQ(std::memcmp(&chars.number, &*fromWide, sizeof(double)), 0) << value;
+        }
+    }
+    // The largest double's fifteen digits lie beyond it: no number, as a number cell refuses it.
+    EXPECT_FALSE(ovbase::parseNumberChars("1.79769313486232e+308"));
+    EXPECT_FALSE(ovbase::parseNumberChars("#NUM!"));
+    EXPECT_EQ(ovbase::parseNumberChars("-2.5e-07"), -2.5e-7);
 }
 
 TEST(NumberText, FixedDecimals) {

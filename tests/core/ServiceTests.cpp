@@ -2,10 +2,12 @@
 // override, timers, settings and numbered texts.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 
 #include "TempFolder.h"
 #include "core/AtomicFile.h"
@@ -229,6 +231,34 @@ TEST(Timers, AccumulateRunsAndIgnoreUnmatchedEnds) {
     EXPECT_EQ(timer.count(), 3);
     EXPECT_GE(timer.seconds(), 0.0);
     EXPECT_EQ(timer.name(), L"gCalcCells");
+}
+
+// The timers' clock may tick in its own units; what a timer reports is seconds.
+TEST(Timers, ReportSeconds) {
+    Tvx_Timer timer(L"gLoadFile");
+    EXPECT_EQ(timer.seconds(), 0.0);
+    timer.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    timer.end();
+    EXPECT_GE(timer.seconds(), 0.029);
+    EXPECT_LT(timer.seconds(), 5.0);
+    const double first = timer.seconds();
+    timer.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    timer.end();
+    EXPECT_GE(timer.seconds(), first + 0.019);
+    EXPECT_EQ(timer.count(), 2);
+    // Runs that follow each other share a reading: a lap ends one and starts the next.
+    timer.lap();  // none running: only starts
+    EXPECT_EQ(timer.count(), 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    timer.lap();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    timer.end();
+    EXPECT_EQ(timer.count(), 4);
+    EXPECT_GE(timer.seconds(), first + 0.019 + 0.019);
+    timer.reset();
+    EXPECT_EQ(timer.seconds(), 0.0);
 }
 
 // Points the settings at a temporary application folder holding a small text table.

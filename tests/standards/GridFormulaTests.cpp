@@ -54,6 +54,24 @@ TEST_F(GridFormulas, RegisteredInOrderWithTheirArgumentCounts) {
     EXPECT_EQ(grid_.customFunctionCount(), 12u);
 }
 
+// A grid may hold a function of the same name from elsewhere (another argument count, another
+// callback): registering puts the module's own in its place.
+TEST_F(GridFormulas, RegisteringReplacesOtherFunctionsOfTheSameName) {
+    ovgrid::SSCustomFunctionProc constant = [](ovgrid::SSValue* result, ovgrid::SSValue*, int) {
+        result->status = ovgrid::SS_VALUE_STATUS_OK;
+        result->type = ovgrid::SS_VALUE_TYPE_DOUBLE;
+        result->dValue = 99;
+        return true;
+    };
+    ASSERT_TRUE(grid_.addCustomFunctionExt(L"ROUNDTO", 2, 2, constant, 0));
+    ASSERT_TRUE(
+        grid_.addCustomFunctionExt(L"TONUMBER", 1, 3, grid_.customFunction(L"TONUMBER")->proc, 0));
+    EXPECT_EQ(evaluate(L"=ROUNDTO(17,5)"), L"99");
+    EXPECT_TRUE(registerCustomFunctions(grid_));
+    EXPECT_EQ(evaluate(L"=ROUNDTO(17,5)"), L"15");
+    EXPECT_EQ(grid_.customFunction(L"TONUMBER")->maxArgs, 1);
+}
+
 TEST_F(GridFormulas, FormulasComputeThroughTheCallbacks) {
     MessageRecorder recorder;
     grid_.setValue(2, 1, L"125");

@@ -62,6 +62,15 @@ struct OvPreparedSheet {
     bool direct = false;
     std::shared_ptr<const ovgrid::Grid> sheet;  // null: these variables cannot be prepared
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;
+    // In a direct copy: the Calc area's cells that hold text, row by row and each row left to
+    // right, with their prepared equations (null for a cell computed from its text each time).
+    // The others stay empty in a calculation: nothing it writes lies below the header.
+    struct AreaCell {
+        int col = 0;
+        int row = 0;
+        std::shared_ptr<const OvCalcCellPlan> plan;
+    };
+    std::vector<AreaCell> area;
 };
 
 class OvCalcPlan {

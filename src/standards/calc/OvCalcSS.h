@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/NumberText.h"
 #include "core/Tvx_Array.h"
 #include "core/Tvx_String.h"
 #include "core/Tvx_StringArray.h"
@@ -56,6 +57,11 @@ class OvCalcSS : public Tvx_Spread {
 
   private:
     Acad::ErrorStatus calculateOnce(OvDlgStandardsData& data);
+    // The calculation `data` asks for writes every variable's cell before it reads the sheet.
+    static bool writesEveryVariableFirst(const OvDlgStandardsData& data);
+    // After a successful calculation on a direct prepared copy: the grid differs from the copy
+    // in its variables' cells alone.
+    bool leavesOnlyVariablesChanged(const OvDlgStandardsData& data) const;
     // The general variables as a prepared copy of the sheet is filed under.
     static void preparationKey(const Tvx_StringArray& names, const Tvx_StringArray& values,
                                Tvx_StringArray& keyNames, Tvx_StringArray& keyValues);
@@ -72,15 +78,21 @@ class OvCalcSS : public Tvx_Spread {
     std::shared_ptr<const OvCalcCellPlan> prepareCell(int col, int row, const Tvx_String& text);
     Acad::ErrorStatus calcOrdinaryEquation(int col, int row, const OvCalcCellPlan& cell,
                                            Tvx_String& reason);
+    // The Calc area of a direct prepared copy: its equations computed in turn, the other cells
+    // that hold text as calcCell does.
+    void calcDirectArea();
     // An equation of the prepared copy: its formula is in place, it only computes.
     Acad::ErrorStatus calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell);
     // The computed value of the equation in (col, row) into its variable.
     Acad::ErrorStatus takeResult(int col, int row, int varIndex, Tvx_String& reason);
-    // The same for an equation of a direct prepared copy, computed without its cell.
+    // The same for an equation of a direct prepared copy, computed without its cell (timed by
+    // the caller).
     Acad::ErrorStatus takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
                                        Tvx_String& reason);
     // Stores `value` in variable `index` and writes it, typed, into its cell.
     Acad::ErrorStatus setVariable(int index, const Tvx_String& value);
+    // The same for a number's display text, which a number cell takes without reading it again.
+    Acad::ErrorStatus setVariableNumber(int index, const ovbase::NumberChars& chars);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
     // The variable whose name equals `name` ignoring case (the first such one).
@@ -93,6 +105,8 @@ class OvCalcSS : public Tvx_Spread {
     void sheetProblem(OvCalcProblem::Kind kind, const Tvx_String& subject,
                       const Tvx_String& reason);
 
+    // The last calculation's variables, kept for their strings' storage.
+    Tvx_Array<OvVarCell> spareCells_;
     Tvx_Array<OvCalcFailure> failures_;
     OvCalcProblems problems_;
 
@@ -106,6 +120,10 @@ class OvCalcSS : public Tvx_Spread {
     // rerun after the copy did not fit (`restartUnprepared_`).
     std::shared_ptr<const OvPreparedSheet> prepared_;
     bool preparedAllowed_ = true;
+    // The prepared copy the grid holds since the last calculation, when only its variables'
+    // cells differ from it; a calculation that writes them all first needs no fresh copy. Any
+    // load forgets it; only calculations write into a pooled dialog's grid.
+    std::shared_ptr<const OvPreparedSheet> held_;
     bool restartUnprepared_ = false;
     // While the Calc area runs: the variables' name lookup.
     std::shared_ptr<const OvVarNameLookup> lookup_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/CaseFolding.h"
+#include "base/NumberText.h"
 #include "core/StringHelpers.h"
 #include "core/Tvx_Timer.h"
 #include "grid/Value.h"
@@ -114,13 +115,6 @@ Acad::ErrorStatus OvCalcSS::calcOrdinaryEquation(int col, int row, const OvCalcC
 
 Acad::ErrorStatus OvCalcSS::calcPreparedEquation(int col, int row, const OvCalcCellPlan& cell) {
     Tvx_String reason;
-    if (prepared_->direct) {
-        if (takeDirectResult(col, row, cell, reason) == Acad::eOk) {
-            return Acad::eOk;
-        }
-        equationFailed(col, row, cell.left, cell.replaced, reason);
-        return Acad::eInvalidInput;
-    }
     grid()->reCalcCell(col, row);
     if (takeResult(col, row, cell.varIndex, reason) == Acad::eOk) {
         return Acad::eOk;
@@ -149,14 +143,34 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
 
 Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellPlan& cell,
                                              Tvx_String& reason) {
-    Tvx_FunctionTimer timer(gCalcCellCalcFunctions);
     const ovgrid::Value computed = grid()->evaluateAt(cell.formula, col, row);
     if (computed.isError()) {
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
+    if (computed.isNumber()) {
+        setVariableNumber(cell.varIndex, ovbase::displayNumberChars(computed.number));
+    } else {
+        setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
+    }
     return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::setVariableNumber(int index, const ovbase::NumberChars& chars) {
+    OvVarCell& cell = varCells[index];
+    const auto at = static_cast<std::size_t>(index);
+    const std::string_view text = chars.view();
+    // Into the text the variable already holds: its buffer serves again.
+    std::wstring& value = cell.value.wstr();
+    value.resize(text.size());
+    std::copy(text.begin(), text.end(), value.begin());
+    const std::optional<double> number =
+        chars.knowsNumber ? std::optional<double>(chars.number) : ovbase::parseNumberChars(text);
+    if (!(at < cellTyped_.size() && cellTyped_[at]) || !number) {
+        return setVariable(index, Tvx_String(cell.value));
+    }
+    return setCellValueNumber(cell.col, cell.row, cell.value.wstr(), *number) ? Acad::eOk
+                                                                              : Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus OvCalcSS::setVariable(int index, const Tvx_String& value) {

@@ -39,14 +39,47 @@ Acad::ErrorStatus OvCalcSS::mainCalculation() {
     const int rows = getMaxRows();
     planBound_ = plan_ != nullptr && plan_->bind(varCells);
     lookup_ = planBound_ ? plan_->lookup() : buildVarNameLookup(varCells);
-    for (int row = headerRow + 1; row <= rows; ++row) {
-        for (int col = 1; col <= cols; ++col) {
-            calcCell(col, row);  // a failed equation has been reported; the others go on
+    if (prepared_ != nullptr && prepared_->direct) {
+        calcDirectArea();
+    } else {
+        for (int row = headerRow + 1; row <= rows; ++row) {
+            for (int col = 1; col <= cols; ++col) {
+                calcCell(col, row);  // a failed equation has been reported; the others go on
+            }
         }
     }
     lookup_.reset();
     prepareSheetForNextTime(headerCol, headerRow);
     return Acad::eOk;
+}
+
+void OvCalcSS::calcDirectArea() {
+    const auto& area = prepared_->area;
+    bool timing = false;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+        const OvPreparedSheet::AreaCell& cell = area[i];
+        if (!cell.plan) {
+            calcCell(cell.col, cell.row);
+            continue;
+        }
+        if (!timing) {
+            gCalcCellCalcFunctions.start();
+            timing = true;
+        }
+        Tvx_String reason;
+        const bool done = takeDirectResult(cell.col, cell.row, *cell.plan, reason) == Acad::eOk;
+        // Equations that follow each other share a clock reading: the end of one run is the
+        // start of the next.
+        if (done && i + 1 < area.size() && area[i + 1].plan) {
+            gCalcCellCalcFunctions.lap();
+        } else {
+            gCalcCellCalcFunctions.end();
+            timing = false;
+        }
+        if (!done) {
+            equationFailed(cell.col, cell.row, cell.plan->left, cell.plan->replaced, reason);
+        }
+    }
 }
 
 void OvCalcSS::prepareSheetForNextTime(int headerCol, int headerRow) {

@@ -78,6 +78,7 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
     const bool replace = !names.isEmpty() && !values.isEmpty();
     const bool direct = !holdsFormulas(*spread.grid());
     std::unordered_map<ovgrid::CellKey, std::shared_ptr<const OvCalcCellPlan>> cells;
+    std::vector<OvPreparedSheet::AreaCell> area;
     for (int row = headerRow + 1; row <= spread.getMaxRows(); ++row) {
         for (int col = 1; col <= spread.getMaxCols(); ++col) {
             Tvx_String text;
@@ -93,7 +94,8 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
             }
             if (!cell->hasEquals || cell->native || cell->varIndex < 0 ||
                 cell->varIndex >= variables.length() || !cell->formula) {
-                continue;  // computed (or reported) from its text each time
+                area.push_back({col, row, nullptr});  // computed (or reported) from its text
+                continue;
             }
             // An equation reading a cell below the header could read one still in text form.
             if (readsRowsBelow(cell->formula, col, row, headerRow)) {
@@ -104,6 +106,7 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
                 return prepared;
             }
             cells.emplace(ovgrid::cellKey(col, row), cell);
+            area.push_back({col, row, cell});
         }
     }
     auto sheet = std::make_shared<ovgrid::Grid>();
@@ -113,5 +116,8 @@ std::shared_ptr<const OvPreparedSheet> buildPreparedSheet(const OvCalcPlan& plan
     prepared->direct = direct;
     prepared->sheet = std::move(sheet);
     prepared->cells = std::move(cells);
+    if (direct) {
+        prepared->area = std::move(area);
+    }
     return prepared;
 }

@@ -38,6 +38,13 @@ bool registerCustomFunctions(ovgrid::Grid& grid) {
     const ovfunctions::CustomFunctionEntry* table = ovfunctions::customFunctionTable(count);
     bool all = true;
     for (int i = 0; i < count; ++i) {
+        // A grid that keeps its sheet between calculations holds them already.
+        const ovgrid::CustomFunction* known = grid.customFunction(table[i].name);
+        if (known != nullptr && known->proc == table[i].proc &&
+            known->minArgs == table[i].minArgs && known->maxArgs == table[i].maxArgs &&
+            known->flags == 0) {
+            continue;
+        }
         all = grid.addCustomFunctionExt(table[i].name, table[i].minArgs, table[i].maxArgs,
                                         table[i].proc, 0) &&
               all;

@@ -30,6 +30,18 @@ class OvVarCells {
     void resetVarCells() { cells_.removeAll(); }
     // Takes the variables of `other`; the mapping stays.
     void assignVarCells(const OvVarCells& other) { cells_ = other.cells_; }
+    // The same in `storage`, an earlier list's (see releaseVarCells), whose strings serve again;
+    // `storage` is left empty.
+    void assignVarCells(const OvVarCells& other, Tvx_Array<OvVarCell>& storage) {
+        storage.vector() = other.cells_.vector();
+        cells_.vector().swap(storage.vector());
+        storage.removeAll();
+    }
+    // Moves the variables out into `storage`, leaving the list empty; the mapping stays.
+    void releaseVarCells(Tvx_Array<OvVarCell>& storage) {
+        storage.vector().swap(cells_.vector());
+        cells_.removeAll();
+    }
 
     const OvSSMapping& mapping() const { return mapping_; }
     OvSSMapping& mapping() { return mapping_; }
