@@ -85,37 +85,11 @@ Acad::ErrorStatus OvCalcSS::calculateOnce(OvDlgStandardsData& data) {
     switch (data.mode) {
         case OvDlgStandardsData::MacroMode:
             return calcMacroMode(data);
-        case OvDlgStandardsData::ListMode: {
-            const Acad::ErrorStatus status = calcListMode(data);
-            if (status == Acad::eOk && leavesOnlyVariablesChanged(data)) {
-                held_ = prepared_;
-            }
-            return status;
-        }
+        case OvDlgStandardsData::ListMode:
+            return calcListMode(data);
         default:
             return Acad::eOk;
     }
-}
-
-bool OvCalcSS::writesEveryVariableFirst(const OvDlgStandardsData& data) {
-    // List mode writes each variable's cell before anything reads the sheet; general variables
-    // would be written over the texts of the last calculation.
-    return data.mode == OvDlgStandardsData::ListMode &&
-           (data.genVarNames.isEmpty() || data.genVarValues.isEmpty());
-}
-
-bool OvCalcSS::leavesOnlyVariablesChanged(const OvDlgStandardsData& data) const {
-    if (prepared_ == nullptr || !prepared_->direct || !declaredWithoutDuplicates_ ||
-        !writesEveryVariableFirst(data) || !failures_.isEmpty() || !problems_.isEmpty()) {
-        return false;
-    }
-    // A cell computed from its text may type its cell, set a formula or run a child.
-    for (const OvPreparedSheet::AreaCell& cell : prepared_->area) {
-        if (!cell.plan) {
-            return false;
-        }
-    }
-    return true;
 }
 
 Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
@@ -135,11 +109,7 @@ Acad::ErrorStatus OvCalcSS::loadFile(const OvDlgStandardsData& data) {
             prepared_.reset();
         }
     }
-    // The grid still holds this copy but for the variables' cells, which this calculation writes
-    // before it reads any cell: no copy needed.
-    const bool held = held_ != nullptr && held_ == prepared_ && writesEveryVariableFirst(data);
-    held_.reset();
-    if (!held && !SSLoadFromSheet(prepared_ != nullptr ? *prepared_->sheet : *plan_->sheet())) {
+    if (!SSLoadFromSheet(prepared_ != nullptr ? *prepared_->sheet : *plan_->sheet())) {
         problems_.add(OvCalcProblem::Sheet, path, Tvx_String(), L"the sheet cannot be loaded");
         return Acad::eInvalidInput;
     }

@@ -57,11 +57,6 @@ class OvCalcSS : public Tvx_Spread {
 
   private:
     Acad::ErrorStatus calculateOnce(OvDlgStandardsData& data);
-    // The calculation `data` asks for writes every variable's cell before it reads the sheet.
-    static bool writesEveryVariableFirst(const OvDlgStandardsData& data);
-    // After a successful calculation on a direct prepared copy: the grid differs from the copy
-    // in its variables' cells alone.
-    bool leavesOnlyVariablesChanged(const OvDlgStandardsData& data) const;
     // The general variables as a prepared copy of the sheet is filed under.
     static void preparationKey(const Tvx_StringArray& names, const Tvx_StringArray& values,
                                Tvx_StringArray& keyNames, Tvx_StringArray& keyValues);
@@ -120,10 +115,6 @@ class OvCalcSS : public Tvx_Spread {
     // rerun after the copy did not fit (`restartUnprepared_`).
     std::shared_ptr<const OvPreparedSheet> prepared_;
     bool preparedAllowed_ = true;
-    // The prepared copy the grid holds since the last calculation, when only its variables'
-    // cells differ from it; a calculation that writes them all first needs no fresh copy. Any
-    // load forgets it; only calculations write into a pooled dialog's grid.
-    std::shared_ptr<const OvPreparedSheet> held_;
     bool restartUnprepared_ = false;
     // While the Calc area runs: the variables' name lookup.
     std::shared_ptr<const OvVarNameLookup> lookup_;
