@@ -4,10 +4,12 @@
 #include <iostream>
 
 #include "Command.h"
+#include "base/HeapSettings.h"
 #include "core/UserFolders.h"
 #include "frame/EngineStartup.h"
 
 int main(int argc, char** argv) {
+    ovbase::keepHeapForReuse();
     startEngine();
     CLI::App app{"ovss - connection standards and spreadsheet engine"};
     app.require_subcommand(1, 1);

@@ -2,11 +2,13 @@
 #include "spread/SheetCommands.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <iomanip>
 #include <memory>
 #include <utility>
 
+#include "base/ColumnLetters.h"
 #include "core/Tvx_String.h"
 #include "grid/Grid.h"
 #include "spread/SheetFileIo.h"
@@ -40,6 +42,29 @@ bool load(ovgrid::Grid& grid, const std::filesystem::path& path, std::ostream& e
         return false;
     }
     return true;
+}
+
+// Appends "NAME<TAB>value<LF>"; plain ASCII (the usual number) is copied as it is, anything
+// else goes through the quoting and the encoder.
+void appendCellLine(std::string& text, int col, int row, const std::wstring& value) {
+    for (wchar_t letter : ovbase::columnLetters(col)) {
+        text += static_cast<char>(letter);
+    }
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, row);
+    text.append(digits, written.ptr);
+    text += '\t';
+    const bool plain = std::all_of(value.begin(), value.end(), [](wchar_t ch) {
+        return ch >= 0x20 && ch < 0x7F && ch != L'"';
+    });
+    if (plain) {
+        for (wchar_t ch : value) {
+            text += static_cast<char>(ch);
+        }
+    } else {
+        text += utf8(tsvField(value));
+    }
+    text += '\n';
 }
 
 }  // namespace
@@ -200,13 +225,15 @@ int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>
         });
     }
     std::string text;
+    text.reserve(wanted.size() * 16);
+    std::wstring value;
     for (const auto& [col, row] : wanted) {
-        std::wstring value;
+        value.clear();
         grid.getValue(col, row, value);
         if (cells.empty() && value.empty()) {
             continue;
         }
-        text += utf8(cellName(col, row)) + "\t" + utf8(tsvField(value)) + "\n";
+        appendCellLine(text, col, row, value);
     }
     out << text;
     out.flush();

@@ -49,6 +49,18 @@ TEST_F(SheetCommandsTest, ConvertRoundTripsThroughTheGridFormat) {
     EXPECT_EQ(out.str(), "A1\t2\nB1\t3\nC1\t6\nA2\ta,b\nB2\tx\nC2\t7\n");
 }
 
+// A value with a tab, a quote or a line break is quoted as in a TSV field; other text is
+// written in UTF-8.
+TEST_F(SheetCommandsTest, EvalQuotesAndEncodesTextValues) {
+    const fs::path tsv = write("s.tsv",
+                               "\"a\tb\"\t\"say \"\"hi\"\"\"\tS\xC3\xA4ule\n"
+                               "x\t\"two\nlines\"\n");
+    ASSERT_EQ(evalSheet(tsv, {"A1", "B1", "C1", "B2"}, out, err), kCommandOk) << err.str();
+    EXPECT_EQ(out.str(),
+              "A1\t\"a\tb\"\nB1\t\"say \"\"hi\"\"\"\nC1\tS\xC3\xA4ule\n"
+              "B2\t\"two\nlines\"\n");
+}
+
 TEST_F(SheetCommandsTest, EvalPrintsNamedCellsInTheOrderGiven) {
     const fs::path csv = write("s.csv", "1,2\n,=A1+B1\n");
     ASSERT_EQ(evalSheet(csv, {"b2", "$A$1", "A2"}, out, err), kCommandOk) << err.str();
