@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "base/PowersOfTen.h"
 
 namespace {
 
@@ -299,3 +300,15 @@ TEST(NumberText, ThePointIsAPointInEveryLocale) {
 }
 
 }  // namespace
+
+// Rounding scales by powers of ten from a table: each must be the value pow computes, or
+// ROUND would give other results than before.
+TEST(PowersOfTen, AgreeWithPowBitForBit) {
+    for (int n = 0; n <= 30; ++n) {
+        const double viaPow = std::pow(10.0, n);
+        const double fromTable = ovbase::powerOfTen(n);
+        EXPECT_EQ(std::memcmp(&viaPow, &fromTable, sizeof viaPow), 0) << "10^" << n;
+    }
+    EXPECT_EQ(ovbase::powerOfTen(0.5), std::pow(10.0, 0.5));
+    EXPECT_EQ(ovbase::powerOfTen(-2), std::pow(10.0, -2));
+}

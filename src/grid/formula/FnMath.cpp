@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "base/NumberText.h"
+#include "base/PowersOfTen.h"
 #include "grid/formula/Coerce.h"
 #include "grid/formula/FunctionLibrary.h"
 
@@ -46,7 +47,7 @@ double roundDigits(double x, double digitsArg, RoundMode mode) {
     if (digits > 308 || digits < -308) {
         return digits > 0 ? x : 0.0;
     }
-    double scale = std::pow(10.0, std::fabs(digits));
+    double scale = ovbase::powerOfTen(std::fabs(digits));
     double y = digits >= 0 ? x * scale : x / scale;
     if (!std::isfinite(y)) {
         return x;  // more digits than a double holds: nothing to round

@@ -5,6 +5,7 @@
 
 #include "base/CaseFolding.h"
 #include "base/NumberText.h"
+#include "base/PowersOfTen.h"
 #include "grid/formula/Coerce.h"
 #include "grid/formula/FunctionLibrary.h"
 #include "grid/formula/Wildcard.h"
@@ -327,7 +328,7 @@ Operand fnFixed(CallFrame& f) {
     if (decimals < -308.0) {
         decimals = -308.0;
     }
-    double scale = std::pow(10.0, std::fabs(decimals));
+    double scale = ovbase::powerOfTen(std::fabs(decimals));
     double y = ovbase::roundToSignificantDigits(decimals >= 0 ? x * scale : x / scale);
     double rounded =
         std::isfinite(y) ? (decimals >= 0 ? std::round(y) / scale : std::round(y) * scale) : x;
