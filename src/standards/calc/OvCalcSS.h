@@ -88,6 +88,10 @@ class OvCalcSS : public Tvx_Spread {
     Acad::ErrorStatus setVariable(int index, const Tvx_String& value);
     // The same for a number's display text, which a number cell takes without reading it again.
     Acad::ErrorStatus setVariableNumber(int index, const ovbase::NumberChars& chars);
+    // After a result that variable `index`'s cell refused (a number beyond a number cell's
+    // range): the variable takes back `previous`, which its cell kept, so that no later
+    // equation reads another value than the caller gets, and the equation fails.
+    Acad::ErrorStatus refusedResult(int index, const std::wstring& previous, Tvx_String& reason);
     Acad::ErrorStatus callChild(const Tvx_String& expression, Tvx_String& reason);
     Tvx_String replaceVarNames(const Tvx_String& expression) const;
     // The variable whose name equals `name` ignoring case (the first such one).
@@ -121,4 +125,6 @@ class OvCalcSS : public Tvx_Spread {
     // Per variable: its cell took a value of this calculation, so it has its type and holds no
     // text that setting the type would convert; setting the type again would change nothing.
     std::vector<bool> cellTyped_;
+    // A variable's value before a result is written into it (the buffer serves every equation).
+    std::wstring previousValue_;
 };

@@ -75,7 +75,10 @@ Acad::ErrorStatus OvCalcSS::callChild(const Tvx_String& expression, Tvx_String& 
             reason = L"the child's result \"" + returned.name + L"\" would change an Input";
             return Acad::eInvalidInput;
         }
-        setVariable(index, returned.value);  // as setValueFromOther
+        previousValue_.assign(varCells[index].value.wstr());
+        if (setVariable(index, returned.value) != Acad::eOk) {  // as setValueFromOther
+            return refusedResult(index, previousValue_, reason);
+        }
     }
     return Acad::eOk;
 }

@@ -137,7 +137,10 @@ Acad::ErrorStatus OvCalcSS::takeResult(int col, int row, int varIndex, Tvx_Strin
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    setVariable(varIndex, result);  // a cell refusing the value keeps its last one
+    previousValue_.assign(varCells[varIndex].value.wstr());
+    if (setVariable(varIndex, result) != Acad::eOk) {
+        return refusedResult(varIndex, previousValue_, reason);
+    }
     return Acad::eOk;
 }
 
@@ -148,12 +151,23 @@ Acad::ErrorStatus OvCalcSS::takeDirectResult(int col, int row, const OvCalcCellP
         reason = L"the formula gives " + Tvx_String(ovgrid::errorText(computed.error));
         return Acad::eInvalidInput;
     }
-    if (computed.isNumber()) {
-        setVariableNumber(cell.varIndex, ovbase::displayNumberChars(computed.number));
-    } else {
-        setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
+    previousValue_.assign(varCells[cell.varIndex].value.wstr());
+    const Acad::ErrorStatus written =
+        computed.isNumber()
+            ? setVariableNumber(cell.varIndex, ovbase::displayNumberChars(computed.number))
+            : setVariable(cell.varIndex, Tvx_String(ovgrid::displayText(computed)));
+    if (written != Acad::eOk) {
+        return refusedResult(cell.varIndex, previousValue_, reason);
     }
     return Acad::eOk;
+}
+
+Acad::ErrorStatus OvCalcSS::refusedResult(int index, const std::wstring& previous,
+                                          Tvx_String& reason) {
+    OvVarCell& variable = varCells[index];
+    reason = L"the cell of \"" + variable.name + L"\" refuses the result " + variable.value;
+    variable.value.wstr().assign(previous);
+    return Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus OvCalcSS::setVariableNumber(int index, const ovbase::NumberChars& chars) {

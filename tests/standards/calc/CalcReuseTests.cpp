@@ -165,7 +165,8 @@ TEST_F(CalcTest, AVariableTurningIntoTheCalcHeaderGivesWhatTheFileGives) {
 // Later calculations of a sheet without formula cells compute each equation straight from the
 // cells it reads; every kind of result must come out as the grid reads it from a formula cell:
 // numbers to 15 digits, texts, TRUE as 1, an error failing the equation, an empty text, and a
-// text a Double cell refuses (the variable takes it, the cell keeps what it held).
+// text a Double cell refuses (that equation fails too: the variable keeps what it was handed,
+// as its cell does, and what reads it reads that).
 TEST_F(CalcTest, EveryKindOfResultComesOutTheSameOnEveryRun) {
     gSettings.current.calcWarnings = true;
     auto run = [&] {
@@ -192,8 +193,8 @@ TEST_F(CalcTest, EveryKindOfResultComesOutTheSameOnEveryRun) {
         return out + std::to_wstring(messages.messages().size());
     };
     clearSheetCache();
-    // The Err equation fails (one message) and Err keeps the value it was handed.
-    const std::wstring expected = L"17|IPE-7|1|14|IPE|2.5|5||1|14!|1";
+    // The FromText and Err equations fail (two messages); both keep the values they were handed.
+    const std::wstring expected = L"17|IPE-7|1|14||2.5|5||1|14!|2";
     EXPECT_EQ(run(), expected);
     EXPECT_EQ(run(), expected);
     EXPECT_EQ(run(), expected);
@@ -215,8 +216,9 @@ TEST_F(CalcTest, AFormulaCellOfTheSheetFollowsTheVariablesItReads) {
 }
 
 // Number results go into their variables' cells as the cells take a typed number: in range as
-// the number the text reads as, beyond a number cell's range not at all (the variable still
-// takes the text), into a String variable's cell as text. Every run, including one after a
+// the number the text reads as, beyond a number cell's range not at all (the equation fails and
+// the variable keeps what it was handed, as its cell does), into a String variable's cell as
+// text. Every run, including one after a
 // failed call, gives the same.
 TEST_F(CalcTest, NumberResultsReachTheirCellsAlikeOnEveryRun) {
     auto run = [](const wchar_t* a, const wchar_t* n) {
@@ -237,9 +239,9 @@ TEST_F(CalcTest, NumberResultsReachTheirCellsAlikeOnEveryRun) {
         return out;
     };
     clearSheetCache();
-    // Big's cell refuses 2E+15 and keeps the 0 it was handed, which Back reads.
-    const std::wstring first = L"2e+15|1|2e-07|2e+20|3.33333333333333|-1.5|";
-    const std::wstring second = L"4e+15|1|4e-07|4e+20|3|-3|";
+    // Big's cell refuses 2E+15: Big keeps the 0 it was handed, which Back reads.
+    const std::wstring first = L"0|1|2e-07|2e+20|3.33333333333333|-1.5|";
+    const std::wstring second = L"0|1|4e-07|4e+20|3|-3|";
     EXPECT_EQ(run(L"2", L"10"), first);
     EXPECT_EQ(run(L"4", L"9"), second);
     EXPECT_EQ(run(L"2", L"10"), first);
