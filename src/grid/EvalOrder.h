@@ -33,6 +33,12 @@ struct EvalOrder {
     int positionRows = 0;
     bool positionsTried = false;  // built (or found too sparse) for the current cells
 
+    // The last cell whose change reached a large share of the formulas. How far a change
+    // reaches depends on the formulas alone, so it holds as long as the order does: the next
+    // change there computes the sheet whole without marking first.
+    CellKey wideChange = 0;
+    bool hasWideChange = false;
+
     EvalOrder() = default;
     EvalOrder(const EvalOrder&) {}
     EvalOrder& operator=(const EvalOrder&) {
@@ -46,6 +52,7 @@ struct EvalOrder {
     void invalidate() {
         cells.clear();
         state = State::Stale;
+        hasWideChange = false;
         cellsReshaped();
     }
     // A cell was added or removed, or the sheet resized: the table is out of date.

@@ -146,9 +146,18 @@ void Grid::contentChanged(int col, int row) {
     // sheet in order: as quick as marking what it reaches, and every formula was up to date.
     const bool wholeInOrder =
         evalDepth_ == 0 && volatileCells_.empty() && order_.state == EvalOrder::State::Ready;
+    const CellKey key = cellKey(col, row);
+    if (wholeInOrder && order_.hasWideChange && order_.wideChange == key) {
+        recalculateAll();
+        return;
+    }
     std::vector<CellKey> touched;
     if (!markDependentsDirty(col, row, &touched,
                              wholeInOrder ? formulaCount_ / 8 + 16 : SIZE_MAX)) {
+        if (wholeInOrder) {
+            order_.wideChange = key;
+            order_.hasWideChange = true;
+        }
         recalculateAll();
         return;
     }

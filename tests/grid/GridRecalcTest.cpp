@@ -408,4 +408,19 @@ TEST(GridRecalc, ChangesReachingMostOfTheSheetUpdateEveryDependent) {
     EXPECT_EQ(value(g, 1, 200), L"200");
     EXPECT_EQ(value(g, 3, 1), L"2");
     EXPECT_EQ(value(g, 3, 2), L"202");
+    g.setCellNumber(1, 1, 11);  // the same cell again: known to reach far
+    EXPECT_EQ(value(g, 1, 200), L"210");
+    EXPECT_EQ(value(g, 3, 2), L"212");
+
+    // The chain cut in its middle: a change at A1 now reaches half of it.
+    g.setCellNumber(1, 100, 5000);
+    EXPECT_EQ(value(g, 1, 200), L"5100");
+    g.setCellNumber(1, 1, 21);
+    EXPECT_EQ(value(g, 1, 99), L"119");
+    EXPECT_EQ(value(g, 1, 200), L"5100");
+    g.setFormula(1, 100, L"A99+1", true);  // and joined again
+    EXPECT_EQ(value(g, 1, 200), L"220");
+    g.setCellNumber(1, 1, 31);
+    EXPECT_EQ(value(g, 1, 200), L"230");
+    EXPECT_EQ(value(g, 3, 2), L"232");
 }
