@@ -65,6 +65,8 @@ struct RefPoint {
     int row = 0;
     bool colAbs = false;
     bool rowAbs = false;
+
+    bool operator==(const RefPoint&) const = default;
 };
 
 // One cell (first only) or a block. Resolved against the formula's cell, a block is
@@ -72,6 +74,8 @@ struct RefPoint {
 struct RefEntry {
     RefPoint first;
     RefPoint last;
+
+    bool operator==(const RefEntry&) const = default;
 };
 
 inline int resolvedCol(const RefPoint& p, int col) {
@@ -83,8 +87,8 @@ inline int resolvedRow(const RefPoint& p, int row) {
 
 // The entry with the coordinates it points at from cell (col, row), normalised: a block with
 // one absolute and one relative corner turns over in some places, and each coordinate keeps
-// its own absolute flag.
-RefEntry resolvedEntry(const RefEntry& stored, int col, int row);
+// its own absolute flag. A single cell (not `isRange`) comes back as a block of one.
+RefEntry resolvedEntry(const RefEntry& stored, bool isRange, int col, int row);
 // The stored form of an entry whose coordinates are those it points at from (col, row).
 RefEntry storedEntry(const RefEntry& resolved, int col, int row);
 

@@ -79,25 +79,22 @@ bool Impl::sameAs(const formula::ProgramBuilder& program) const {
     const auto sameInstr = [](const formula::Instr& x, const formula::Instr& y) {
         return x.op == y.op && x.argc == y.argc && x.fn == y.fn && x.a == y.a && x.b == y.b;
     };
-    const auto samePoint = [](const formula::RefPoint& x, const formula::RefPoint& y) {
-        return x.col == y.col && x.row == y.row && x.colAbs == y.colAbs && x.rowAbs == y.rowAbs;
-    };
-    const auto sameRef = [&](const formula::RefEntry& x, const formula::RefEntry& y) {
-        return samePoint(x.first, y.first) && samePoint(x.last, y.last);
-    };
     // Numbers compare by their bits: -0 and 0 write back differently.
     const auto sameNumber = [](double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; };
     return std::equal(program.code.begin(), program.code.end(), code().begin(), sameInstr) &&
            std::equal(program.numbers.begin(), program.numbers.end(), numbers().begin(),
                       sameNumber) &&
-           std::equal(program.refs.begin(), program.refs.end(), refs().begin(), sameRef) &&
+           std::equal(program.refs.begin(), program.refs.end(), refs().begin()) &&
            std::equal(program.texts.begin(), program.texts.end(), texts().begin());
 }
 
 namespace formula {
 
-RefEntry resolvedEntry(const RefEntry& stored, int col, int row) {
+RefEntry resolvedEntry(const RefEntry& stored, bool isRange, int col, int row) {
     RefEntry entry = stored;
+    if (!isRange) {
+        entry.last = entry.first;
+    }
     for (RefPoint* p : {&entry.first, &entry.last}) {
         p->col = resolvedCol(*p, col);
         p->row = resolvedRow(*p, row);
@@ -130,6 +127,13 @@ RefEntry storedEntry(const RefEntry& resolved, int col, int row) {
 
 namespace {
 
+// Drops one use of a program; the last use frees it.
+void releaseProgram(Impl* impl) {
+    if (impl != nullptr && impl->uses.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        Impl::destroy(impl);
+    }
+}
+
 // Programs compiled shortly before in this thread, by a hash of their content: a filled
 // block compiles each shape once. Only small programs are kept, so what the cache holds
 // stays small.
@@ -140,7 +144,7 @@ class RecentPrograms {
 
     ~RecentPrograms() {
         for (Impl* impl : slots_) {
-            release(impl);
+            releaseProgram(impl);
         }
     }
 
@@ -153,7 +157,7 @@ class RecentPrograms {
         }
         Impl* impl = Impl::create(program);
         if (impl->totalSize() <= kMaxKeptSize) {
-            release(slot);
+            releaseProgram(slot);
             impl->uses.fetch_add(1, std::memory_order_relaxed);
             slot = impl;
         }
@@ -161,11 +165,6 @@ class RecentPrograms {
     }
 
   private:
-    static void release(Impl* impl) {
-        if (impl != nullptr && impl->uses.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-            Impl::destroy(impl);
-        }
-    }
     static std::uint64_t hashOf(const formula::ProgramBuilder& program) {
         std::uint64_t h = 0x9E3779B97F4A7C15ull ^ program.code.size();
         const auto mix = [&h](std::uint64_t v) {
@@ -216,9 +215,7 @@ void CompiledFormula::retain() const {
 }
 
 void CompiledFormula::release() {
-    if (impl_ != nullptr && impl_->uses.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        Impl::destroy(impl_);
-    }
+    releaseProgram(impl_);
     impl_ = nullptr;
 }
 
@@ -259,11 +256,8 @@ void CompiledFormula::forEachReference(int col, int row,
     const auto refs = impl_->refs();
     for (const formula::Instr& instr : impl_->code()) {
         if (instr.op == formula::Op::Ref || instr.op == formula::Op::Range) {
-            formula::RefEntry ref = refs[instr.a];
-            if (instr.op == formula::Op::Ref) {
-                ref.last = ref.first;
-            }
-            ref = formula::resolvedEntry(ref, col, row);
+            const formula::RefEntry ref =
+                formula::resolvedEntry(refs[instr.a], instr.op == formula::Op::Range, col, row);
             visit(CellRange{ref.first.col, ref.first.row, ref.last.col, ref.last.row});
         }
     }

@@ -136,15 +136,14 @@ std::wstring CompiledFormula::toText(RefStyle style, int col, int row) const {
                 stack.push_back(impl_->texts()[instr.a]);
                 break;
             case Op::Ref: {
-                formula::RefEntry ref = impl_->refs()[instr.a];
-                ref.last = ref.first;
-                ref = formula::resolvedEntry(ref, col, row);
+                const formula::RefEntry ref =
+                    formula::resolvedEntry(impl_->refs()[instr.a], false, col, row);
                 stack.push_back(pointText(ref.first, style, col, row));
                 break;
             }
             case Op::Range: {
                 const formula::RefEntry ref =
-                    formula::resolvedEntry(impl_->refs()[instr.a], col, row);
+                    formula::resolvedEntry(impl_->refs()[instr.a], true, col, row);
                 stack.push_back(pointText(ref.first, style, col, row) + L":" +
                                 pointText(ref.last, style, col, row));
                 break;

@@ -31,10 +31,6 @@ struct RefChange {
     RefEntry entry;
 };
 
-bool samePoint(const RefPoint& x, const RefPoint& y) {
-    return x.col == y.col && x.row == y.row && x.colAbs == y.colAbs && x.rowAbs == y.rowAbs;
-}
-
 // Calls edit(entry, isRange) for each reference as it points from cell (col, row); a false
 // answer turns it into #REF!, otherwise the edited entry is stored as seen from (toCol,
 // toRow). Lists only the references that come out different, so that a program shared by
@@ -51,18 +47,14 @@ std::vector<RefChange> plannedChanges(const CompiledFormula::Impl& impl, int col
             continue;
         }
         const bool isRange = instr.op == Op::Range;
-        RefEntry entry = refs[instr.a];
-        if (!isRange) {
-            entry.last = entry.first;
-        }
-        entry = formula::resolvedEntry(entry, col, row);
+        RefEntry entry = formula::resolvedEntry(refs[instr.a], isRange, col, row);
         if (!edit(entry, isRange)) {
             changes.push_back({i, true, {}});
             continue;
         }
         const RefEntry stored = formula::storedEntry(entry, toCol, toRow);
         const RefEntry& now = refs[instr.a];
-        if (!samePoint(stored.first, now.first) || (isRange && !samePoint(stored.last, now.last))) {
+        if (stored.first != now.first || (isRange && stored.last != now.last)) {
             changes.push_back({i, false, stored});
         }
     }
