@@ -134,6 +134,7 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::w
     }
     std::string content;
     if (err == 0) {
+        content.reserve(static_cast<std::size_t>(info.st_size) + kReadAheadRoom);
         content.resize(static_cast<std::size_t>(info.st_size));
         std::size_t done = 0;
         while (done < content.size()) {

@@ -19,7 +19,9 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
                          std::wstring* error = nullptr);
 
 // Reads the whole regular file at `path`; false with a reason (when `error` is given) when it is
-// missing, no regular file, unreadable or larger than maxBytes.
+// missing, no regular file, unreadable or larger than maxBytes. The string's buffer has room
+// for kReadAheadRoom bytes past the end, which a parser that reads ahead uses in place.
+inline constexpr std::size_t kReadAheadRoom = 64;
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
                    std::wstring* error = nullptr, std::size_t maxBytes = std::size_t{1} << 30);
 

@@ -262,6 +262,8 @@ class Grid {
     // Runs `assign` (which replaces this grid's model and sheet view), keeping the host state.
     template <typename Assign>
     void replaceSheet(Assign assign);
+    // loadFromMemory with the size of the buffer holding the bytes (see GridReader::read).
+    bool loadBytes(std::string_view bytes, std::size_t capacity, std::wstring* error);
 
     // Maps HEADER and 0 to 0; false when outside 0..count or otherwise invalid.
     bool toInternal(int& col, int& row) const {

@@ -35,6 +35,10 @@ bool Grid::saveToFile(const std::filesystem::path& path, int /*flag*/, std::wstr
 }
 
 bool Grid::loadFromMemory(std::string_view bytes, std::wstring* error) {
+    return loadBytes(bytes, bytes.size(), error);
+}
+
+bool Grid::loadBytes(std::string_view bytes, std::size_t capacity, std::wstring* error) {
     auto report = [&](const std::string& why) {
         if (error) {
             *error = L"cannot load the sheet: " + wide(why);
@@ -46,7 +50,7 @@ bool Grid::loadFromMemory(std::string_view bytes, std::wstring* error) {
     }
     Grid fresh;
     std::string why;
-    if (!GridReader::read(bytes, fresh, why)) {
+    if (!GridReader::read(bytes, capacity, fresh, why)) {
         return report(why);
     }
     replaceSheet([&] { *this = std::move(fresh); });
@@ -83,7 +87,7 @@ bool Grid::loadFromFile(const std::filesystem::path& path, std::wstring* error) 
     if (!ovbase::readWholeFile(path, bytes, error)) {
         return false;
     }
-    return loadFromMemory(bytes, error);
+    return loadBytes(bytes, bytes.capacity(), error);
 }
 
 }  // namespace ovgrid

@@ -25,8 +25,10 @@ enum class ParseOutcome {
 };
 
 // Calls `reserveCells` with the length of the "cells" list before its entries, and `onCell`
-// for every entry; a FormatError (or any exception) thrown by either stops the read.
-ParseOutcome parseSheetDocument(std::string_view bytes,
+// for every entry; a FormatError (or any exception) thrown by either stops the read. `capacity`
+// is the size of the buffer holding the bytes: with simdjson::SIMDJSON_PADDING bytes of room
+// past their end the parser reads them in place, else from a copy.
+ParseOutcome parseSheetDocument(std::string_view bytes, std::size_t capacity,
                                 const std::function<void(std::size_t)>& reserveCells,
                                 const std::function<void(const simdjson::dom::element&)>& onCell,
                                 nlohmann::json& document, std::string& error);

@@ -19,12 +19,13 @@ namespace ovgrid {
 
 using namespace sheetfile;
 
-bool GridReader::read(std::string_view bytes, Grid& fresh, std::string& error) {
+bool GridReader::read(std::string_view bytes, std::size_t capacity, Grid& fresh,
+                      std::string& error) {
     json doc;
     {
         GridCellReader cells(fresh);
         switch (parseSheetDocument(
-            bytes, [&](std::size_t count) { cells.reserve(count); },
+            bytes, capacity, [&](std::size_t count) { cells.reserve(count); },
             [&](const simdjson::dom::element& cell) { cells.read(cell); }, doc, error)) {
             case ParseOutcome::Read:
                 return finish(fresh, cells, doc, error);

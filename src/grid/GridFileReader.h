@@ -5,6 +5,7 @@
 // engine.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,9 @@ class GridCellReader;
 class GridReader {
   public:
     // Fills `fresh`, a grid made for the purpose; false with the reason when the bytes are not
-    // a good sheet (then `fresh` holds part of it and is to be dropped).
-    static bool read(std::string_view bytes, Grid& fresh, std::string& error);
+    // a good sheet (then `fresh` holds part of it and is to be dropped). `capacity` is the size
+    // of the buffer that holds the bytes: room past their end spares the parser a copy.
+    static bool read(std::string_view bytes, std::size_t capacity, Grid& fresh, std::string& error);
 
   private:
     GridReader(Grid& grid, const GridCellReader& cells) : g_(grid), cells_(cells) {}

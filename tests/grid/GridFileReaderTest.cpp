@@ -226,3 +226,27 @@ TEST(GridFileReader, BrokenTextIsNotValidJson) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridFileReader, EachDocumentReadsOnlyItsOwnCells) {
+    // Reads on one thread share the parser's buffers: a shorter document read after a longer
+    // one, or after a broken one, must hold only its own cells.
+    const std::string full = sheet("[1,1,0,1],[2,1,0,2],[3,1,0,3],[1,2,0,4],[2,2,0,5],[3,3,0,9]");
+    const std::string one = sheet("[2,3,0,\"x\"]");
+    for (int round = 0; round < 2; ++round) {
+        Grid g;
+        ASSERT_TRUE(load(full, &g).ok);
+        EXPECT_EQ(g.cells().size(), 6u);
+        EXPECT_FALSE(load(full.substr(0, full.size() / 2)).ok);
+        ASSERT_TRUE(load(one, &g).ok);
+        EXPECT_EQ(g.cells().size(), 1u);
+        std::wstring text;
+        g.getData(2, 3, text);
+        EXPECT_EQ(text, L"x");
+        g.getData(3, 3, text);
+        EXPECT_EQ(text, L"");
+    }
+}
+
+}  // namespace
