@@ -214,15 +214,19 @@ int evalSheet(const std::filesystem::path& sheet, const std::vector<std::string>
         }
     }
     if (cells.empty()) {
+        // Cell keys order by row, then column.
+        std::vector<ovgrid::CellKey> keys;
+        keys.reserve(grid.cells().size());
         for (const auto& entry : grid.cells()) {
-            const int col = ovgrid::keyCol(entry.first), row = ovgrid::keyRow(entry.first);
-            if (col >= 1 && row >= 1) {
-                wanted.emplace_back(col, row);
+            if (ovgrid::keyCol(entry.first) >= 1 && ovgrid::keyRow(entry.first) >= 1) {
+                keys.push_back(entry.first);
             }
         }
-        std::sort(wanted.begin(), wanted.end(), [](const auto& a, const auto& b) {
-            return a.second != b.second ? a.second < b.second : a.first < b.first;
-        });
+        std::sort(keys.begin(), keys.end());
+        wanted.reserve(keys.size());
+        for (ovgrid::CellKey key : keys) {
+            wanted.emplace_back(ovgrid::keyCol(key), ovgrid::keyRow(key));
+        }
     }
     std::string text;
     text.reserve(wanted.size() * 16);
