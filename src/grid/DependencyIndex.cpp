@@ -56,7 +56,7 @@ std::size_t DependencyIndex::RangeHash::operator()(const CellRange& r) const {
 void DependencyIndex::addRange(const CellRange& raw, CellKey formulaCell) {
     CellRange range = clampRange(raw);
     if (range.col1 == range.col2 && range.row1 == range.row2) {
-        singles_[cellKey(range.col1, range.row1)].push_back(formulaCell);
+        singles_.add(cellKey(range.col1, range.row1), formulaCell);
         return;
     }
     auto [found, created] = groupOf_.try_emplace(range, 0);
@@ -84,13 +84,7 @@ void DependencyIndex::addRange(const CellRange& raw, CellKey formulaCell) {
 void DependencyIndex::removeRange(const CellRange& raw, CellKey formulaCell) {
     CellRange range = clampRange(raw);
     if (range.col1 == range.col2 && range.row1 == range.row2) {
-        auto it = singles_.find(cellKey(range.col1, range.row1));
-        if (it != singles_.end()) {
-            it->second.eraseOne(formulaCell);
-            if (it->second.empty()) {
-                singles_.erase(it);
-            }
-        }
+        singles_.removeOne(cellKey(range.col1, range.row1), formulaCell);
         return;
     }
     auto found = groupOf_.find(range);

@@ -12,6 +12,7 @@
 
 #include "grid/CellStore.h"
 #include "grid/ReaderList.h"
+#include "grid/ReaderTable.h"
 #include "grid/formula/Formula.h"
 
 namespace ovgrid {
@@ -66,8 +67,8 @@ class DependencyIndex {
 
     template <typename Take, typename Visit>
     void visitDependents(int col, int row, Take take, Visit& visit) const {
-        if (auto it = singles_.find(cellKey(col, row)); it != singles_.end()) {
-            for (CellKey k : it->second) {
+        if (const ReaderList* readers = singles_.find(cellKey(col, row))) {
+            for (CellKey k : *readers) {
                 visit(k);
             }
         }
@@ -100,7 +101,7 @@ class DependencyIndex {
         return col >= r.col1 && col <= r.col2 && row >= r.row1 && row <= r.row2;
     }
 
-    std::unordered_map<CellKey, ReaderList> singles_;
+    ReaderTable singles_;
     std::vector<RangeGroup> groups_;
     std::vector<std::uint32_t> freeGroups_;
     std::unordered_map<CellRange, std::uint32_t, RangeHash, RangeEqual> groupOf_;
