@@ -462,6 +462,22 @@ void Grid::rebuildDependencies() {
 std::vector<CellKey> Grid::sortedFormulaKeys() const {
     std::vector<CellKey> keys;
     keys.reserve(formulaCount_);
+    if (!order_.positions.empty()) {
+        // The position table is in row order already. It holds every cell inside the sheet,
+        // which is every cell unless one was left outside.
+        for (int row = 0; row < order_.positionRows; ++row) {
+            for (int col = 0; col < order_.positionCols; ++col) {
+                const Cell* cell = order_.at(col, row);
+                if (cell != nullptr && cell->formula) {
+                    keys.push_back(cellKey(col, row));
+                }
+            }
+        }
+        if (keys.size() == formulaCount_) {
+            return keys;
+        }
+        keys.clear();
+    }
     for (const auto& [key, cell] : cells_) {
         if (cell.formula) {
             keys.push_back(key);
