@@ -3,6 +3,7 @@
 #include "grid/formula/Lexer.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "base/CaseFolding.h"
 #include "base/ColumnLetters.h"
@@ -114,6 +115,20 @@ Token Lexer::next() {
 }
 
 bool Lexer::lexNumber(Token& token) {
+    // Whole numbers of up to 15 digits are exact doubles: read here, without the general
+    // conversion, unless a fraction, an exponent or a name goes on after the digits.
+    std::size_t digitsEnd = pos_;
+    std::uint64_t whole = 0;
+    while (digitsEnd < text_.size() && digitsEnd - pos_ < 15 && isDigit(text_[digitsEnd])) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text_[digitsEnd] - L'0');
+        ++digitsEnd;
+    }
+    if (digitsEnd > pos_ && !continuesName(digitsEnd)) {
+        token.number = static_cast<double>(whole);
+        pos_ = digitsEnd;
+        token.kind = TokenKind::Number;
+        return true;
+    }
     const std::size_t length = ovbase::numberTextLength(text_.substr(pos_));
     const std::size_t end = pos_ + length;
     // "2A", "1E" or "1.2.3" are no numbers.

@@ -25,6 +25,25 @@ TEST_F(FormulaEvalTest, LeadingEqualsAndBlanksAreOptional) {
                     });
 }
 
+TEST_F(FormulaEvalTest, NumbersReadAsTyped) {
+    expectAll(grid, {
+                        {L"=7", num(7)},
+                        {L"=007+0", num(7)},
+                        {L"=999999999999999", num(999999999999999.0)},    // 15 digits
+                        {L"=1234567890123456", num(1234567890123456.0)},  // 16 digits
+                        {L"=12345678901234567890", num(12345678901234567890.0)},
+                        {L"=12.5*2", num(25)},
+                        {L"=1E3+1", num(1001)},
+                        {L"=2e-1", num(0.2)},
+                        {L"=50%", num(0.5)},
+                        {L"=(3)-A1", num(2)},
+                    });
+    // A name or a column right after the digits makes no number.
+    for (const wchar_t* text : {L"=2A", L"=12$", L"=1.2.3"}) {
+        EXPECT_FALSE(CompiledFormula::compile(text, RefStyle::A1, 8, 10)) << text;
+    }
+}
+
 TEST_F(FormulaEvalTest, R1C1ReferencesOutsideTheSheetAreRefErrors) {
     expectAll(grid,
               {
